@@ -1,0 +1,43 @@
+# make test  - install what is missing, build everything, run every test
+# make run   - install what is missing, build and start the installer
+# make windows - build/win32/Install.exe (ships) and build/win64/Install.exe
+.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run format clean
+
+all: native windows
+
+bootstrap:
+	@tools/bootstrap.sh
+
+native: bootstrap
+	cmake --preset native >/dev/null
+	cmake --build --preset native
+
+win64: bootstrap
+	cmake --preset win64 >/dev/null
+	cmake --build --preset win64
+
+win32: bootstrap
+	cmake --preset win32 >/dev/null
+	cmake --build --preset win32
+
+windows: win32 win64
+
+test-native: native
+	ctest --preset native
+
+test-windows: windows
+	ctest --preset win64
+
+test: format-check test-native test-windows
+
+format-check: bootstrap
+	@tools/check-format.sh
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+run: bootstrap
+	@tools/run.sh
+
+clean:
+	rm -rf build

@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, through apt, whatever this Debian-like machine lacks to build and test the
+# installer. Does nothing when everything is there.
+set -euo pipefail
+
+packages=(
+    cmake ninja-build g++ make libgtest-dev googletest libncurses-dev
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+    binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools
+    wine64 xvfb xauth x11-utils tmux clang-format
+)
+
+missing=()
+for package in "${packages[@]}"; do
+    dpkg -s "$package" >/dev/null 2>&1 || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || { echo "Run as root or install sudo: ${missing[*]}" >&2; exit 1; }
+    sudo=sudo
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -q
+$sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
