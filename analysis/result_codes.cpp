@@ -2,6 +2,7 @@
 #include "analysis/result_codes.h"
 
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
