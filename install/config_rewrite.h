@@ -1,0 +1,12 @@
+// The rewrite of aircraft.cfg: header comment, the product's sim= lines and the tuned sections.
+#pragma once
+
+#include "analysis/result_codes.h"
+
+// Writes the new configuration beside cfgPath under a temporary name (the path with its last
+// character replaced by "_"), then keeps the old file as cfgPath + "_ORIGINAL" and puts the new
+// one in its place. Returns 0, or the reason with the configuration file and any kept copy
+// untouched and no temporary file left: openFailed, createFailed (also for a path that ends in
+// "_" or is too long to take "_ORIGINAL"), lineTooLong, ioFailure, generalMisplaced, or the
+// tuning-sections writer's code. Reads modelKind and, through the writer, the tuning fields.
+ResultCode rewriteAircraftConfig(const char* cfgPath);
