@@ -105,8 +105,7 @@ ResultCode writeNewConfiguration(Copy& copy, std::int32_t modelKind) {
 } // namespace
 
 ResultCode rewriteAircraftConfig(const char* cfgPath) {
-    static Copy copy; // the 2 KiB line buffer stays off the stack
-    copy = Copy{};
+    Copy copy{};
     copy.in = openTextFile(cfgPath, TextFileMode::read);
     if (copy.in == nullptr) {
         return openFailed;
