@@ -6,8 +6,8 @@
 #include "analysis/identification.h"
 #include "analysis/result_codes.h"
 #include "app/command_handlers.h"
+#include "app/dialog_controls.h"
 #include "app/installer_state.h"
-#include "app/installer_texts.h"
 #include "resources/control_ids.h"
 
 namespace {
@@ -73,7 +73,7 @@ void analyseChosenFile(WindowHandle dialog) {
     if (code != resultOk) {
         char message[kMessageCapacity];
         composeScanMessage(code, message);
-        showMessageBox(dialog, message, kErrorCaption, kErrorBoxStyle);
+        showError(dialog, message);
         return;
     }
     showIdentification(dialog);

@@ -1,6 +1,7 @@
 // Manual tuning settings: which wing lights come from effects, and the fold and hook commands.
 #include "analysis/manual_settings_dialog.h"
 
+#include "app/dialog_controls.h"
 #include "app/installer_state.h"
 #include "app/installer_texts.h"
 #include "resources/control_ids.h"
@@ -8,7 +9,7 @@
 namespace {
 
 // Checked or indeterminate both count.
-bool isChecked(WindowHandle dialog, int id) {
+bool isButtonChecked(WindowHandle dialog, int id) {
     return (getCheckState(dialog, id) & 3) != 0;
 }
 
@@ -23,13 +24,13 @@ void proposeDefaults(WindowHandle dialog) {
 void confirmSettings(WindowHandle dialog) {
     installerState.wingLightsMode = wingLightsFromModel;
     installerState.foldAndHookCommands = 0;
-    if (isChecked(dialog, IDC_NAV_LIGHTS_FX)) {
+    if (isButtonChecked(dialog, IDC_NAV_LIGHTS_FX)) {
         installerState.wingLightsMode += wingNavFromEffects;
     }
-    if (isChecked(dialog, IDC_STROBE_LIGHTS_FX)) {
+    if (isButtonChecked(dialog, IDC_STROBE_LIGHTS_FX)) {
         installerState.wingLightsMode += wingStrobesFromEffects;
     }
-    if (isChecked(dialog, IDC_FOLD_AND_HOOK)) {
+    if (isButtonChecked(dialog, IDC_FOLD_AND_HOOK)) {
         installerState.foldAndHookCommands = 1;
     }
     endDialog(dialog, 0);
