@@ -53,12 +53,11 @@ constexpr AirSizeKind kAirSizes[] = {
 
 // Low 32 bits of the size of aircraft folder + simName + ".air"; false when it is not there.
 bool flightDynamicsSize(std::uint32_t* size) {
-    char name[kPathCapacity];
+    char folder[kPathCapacity];
     char path[kPathCapacity];
     FindResult found;
-    if (!appendToPath(installerState.simName, ".air", name) ||
-        !aircraftFolderPath(installerState.aircraftCfgPath, name, path) ||
-        !findFirst(path, &found)) {
+    if (!aircraftFolder(installerState.aircraftCfgPath, folder) ||
+        !composePath(path, {folder, installerState.simName, ".air"}) || !findFirst(path, &found)) {
         return false;
     }
     *size = found.sizeLow;

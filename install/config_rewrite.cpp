@@ -112,7 +112,7 @@ ResultCode rewriteAircraftConfig(const char* cfgPath) {
     }
     char tempPath[kPathCapacity];
     char keptPath[kPathCapacity];
-    if (!temporaryName(cfgPath, tempPath) || !appendToPath(cfgPath, "_ORIGINAL", keptPath) ||
+    if (!temporaryName(cfgPath, tempPath) || !keptCopyPath(cfgPath, keptPath) ||
         (copy.out = openTextFile(tempPath, TextFileMode::write)) == nullptr) {
         closeTextFile(copy.in);
         return createFailed;

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr const char* kPanelConfig = "Panel\\Panel.cfg";
-constexpr const char* kKeptSuffix = "_ORIGINAL";
 constexpr const char* kSoundConfig = "Sound\\sound.cfg";
 constexpr const char* kFlightDynamics = "MD-11_zrk.air";
 
@@ -52,8 +51,8 @@ struct InstallPaths {
 // a folder that holds that one holds them all.
 bool composeInstallPaths(InstallPaths& paths) {
     return aircraftFolder(installerState.aircraftCfgPath, paths.folder) &&
-           appendToPath(paths.folder, kPanelConfig, paths.panel) &&
-           appendToPath(paths.panel, kKeptSuffix, paths.keptPanel);
+           composePath(paths.panel, {paths.folder, kPanelConfig}) &&
+           keptCopyPath(paths.panel, paths.keptPanel);
 }
 
 void restorePanel(const InstallPaths& paths) {
@@ -77,9 +76,7 @@ const char* replacePanelConfig(const InstallPaths& paths) {
 
 void copyFromTuningResources(const char* name, const char* target) {
     char source[kPathCapacity];
-    char relative[kPathCapacity];
-    if (appendToPath("tuning_res\\", name, relative) &&
-        appendToPath(installerState.startDirectory, relative, source)) {
+    if (composePath(source, {installerState.startDirectory, "tuning_res\\", name})) {
         copyFile(source, target);
     }
 }
@@ -88,8 +85,8 @@ void copyFromTuningResources(const char* name, const char* target) {
 void installEngineSounds(const InstallPaths& paths) {
     char sound[kPathCapacity];
     char keptSound[kPathCapacity];
-    if (appendToPath(paths.folder, kSoundConfig, sound) &&
-        appendToPath(sound, kKeptSuffix, keptSound) && moveFile(sound, keptSound)) {
+    if (composePath(sound, {paths.folder, kSoundConfig}) && keptCopyPath(sound, keptSound) &&
+        moveFile(sound, keptSound)) {
         copyFromTuningResources("sound.cfg", sound);
     }
 }
@@ -97,7 +94,7 @@ void installEngineSounds(const InstallPaths& paths) {
 // The steps after the rewrite: nothing here can fail visibly.
 void copyProductFiles(WindowHandle dialog, const InstallPaths& paths) {
     char flightDynamics[kPathCapacity];
-    if (appendToPath(paths.folder, kFlightDynamics, flightDynamics)) {
+    if (composePath(flightDynamics, {paths.folder, kFlightDynamics})) {
         copyFromTuningResources(kFlightDynamics, flightDynamics);
     }
     if (installerState.installEngineSounds == 1) {

@@ -30,11 +30,10 @@ constexpr Layout kLayouts[] = {
 // Copies resource folder + source to aircraft folder + target; a path that does not fit is a
 // copy that does not take place.
 void copyResource(const char* aircraftFolder, const char* source, const char* target) {
-    char resource[kPathCapacity];
     char from[kPathCapacity];
     char to[kPathCapacity];
-    if (appendToPath(installerState.startDirectory, kResourceFolder, resource) &&
-        appendToPath(resource, source, from) && appendToPath(aircraftFolder, target, to)) {
+    if (composePath(from, {installerState.startDirectory, kResourceFolder, source}) &&
+        composePath(to, {aircraftFolder, target})) {
         copyFile(from, to);
     }
 }

@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr const char* kKeptSuffix = "_ORIGINAL";
 constexpr const char* kKeptConfigMissing =
     "Original \"aircraft.cfg\" file missing !!!\n\nImpossible to uninstall.";
 constexpr const char* kAirFileMissing = "Original AIR file missing !!!\n\nImpossible to uninstall.";
@@ -33,19 +32,18 @@ struct UninstallPaths {
 // The three checks, in order; a path that cannot be composed counts as a missing file.
 // Returns the refusal message, or null.
 const char* checkKeptFiles(UninstallPaths& paths) {
-    if (!appendToPath(installerState.aircraftCfgPath, kKeptSuffix, paths.keptConfig) ||
+    if (!keptCopyPath(installerState.aircraftCfgPath, paths.keptConfig) ||
         !pathExists(paths.keptConfig)) {
         return kKeptConfigMissing;
     }
-    char airName[kPathCapacity];
     char airFile[kPathCapacity];
     if (!aircraftFolder(installerState.aircraftCfgPath, paths.folder) ||
-        !appendToPath(installerState.simName, ".air", airName) ||
-        !appendToPath(paths.folder, airName, airFile) || !pathExists(airFile)) {
+        !composePath(airFile, {paths.folder, installerState.simName, ".air"}) ||
+        !pathExists(airFile)) {
         return kAirFileMissing;
     }
-    if (!appendToPath(paths.folder, "Panel\\Panel.cfg", paths.panel) ||
-        !appendToPath(paths.panel, kKeptSuffix, paths.keptPanel) || !pathExists(paths.keptPanel)) {
+    if (!composePath(paths.panel, {paths.folder, "Panel\\Panel.cfg"}) ||
+        !keptCopyPath(paths.panel, paths.keptPanel) || !pathExists(paths.keptPanel)) {
         return kKeptPanelMissing;
     }
     return nullptr;
@@ -53,7 +51,7 @@ const char* checkKeptFiles(UninstallPaths& paths) {
 
 void deleteInFolder(const char* folder, const char* name) {
     char path[kPathCapacity];
-    if (appendToPath(folder, name, path)) {
+    if (composePath(path, {folder, name})) {
         deleteFile(path);
     }
 }
@@ -61,8 +59,8 @@ void deleteInFolder(const char* folder, const char* name) {
 void restoreSoundConfig(const char* folder) {
     char sound[kPathCapacity];
     char keptSound[kPathCapacity];
-    if (appendToPath(folder, "Sound\\Sound.cfg", sound) &&
-        appendToPath(sound, kKeptSuffix, keptSound) && pathExists(keptSound)) {
+    if (composePath(sound, {folder, "Sound\\Sound.cfg"}) && keptCopyPath(sound, keptSound) &&
+        pathExists(keptSound)) {
         deleteFile(sound);
         moveFile(keptSound, sound);
     }
