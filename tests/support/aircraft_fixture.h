@@ -1,0 +1,44 @@
+// A real aircraft folder in a temporary folder, built file by file for tests.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "tests/support/test_paths.h"
+
+enum class LineEnds {
+    crlf, // every LF of the text stored as CR LF, as the installer writes
+    lf,   // the text stored as given
+};
+
+// Names below are relative to the aircraft folder in Windows form ("Panel\\Panel.cfg"); files
+// and folders are created with exactly the letter case given, missing folders on the way too.
+class AircraftFolder {
+public:
+    // aircraft.cfg with text, its LFs stored as lineEnds says.
+    void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf);
+    void writeTextFile(const std::string& name, const std::string& text,
+                       LineEnds lineEnds = LineEnds::crlf);
+    // The bytes as given.
+    void writeFile(const std::string& name, const std::string& bytes);
+    // A file of exactly size bytes, sparse where the file system allows, so large model files
+    // cost nothing.
+    void addFile(const std::string& name, std::uintmax_t size);
+    // folder\fileName of size bytes: a model folder with its .mdl file.
+    void addModel(const std::string& folder, const std::string& fileName, std::uintmax_t size);
+    void addFolder(const std::string& name);
+
+    bool exists(const std::string& name) const;
+    std::string readFile(const std::string& name) const;
+
+    // The aircraft folder in Windows form, ending in a backslash.
+    std::string corePath() const { return root_.corePath(); }
+    // name inside the folder, in Windows form.
+    std::string corePath(const std::string& name) const { return corePath() + name; }
+    // aircraft.cfg in Windows form, as the installer's path field would hold it.
+    std::string cfgPath() const { return corePath("aircraft.cfg"); }
+    std::string nativePath(const std::string& name) const;
+
+private:
+    TemporaryFolder root_;
+};
