@@ -8,11 +8,6 @@
 
 namespace {
 
-// Checked or indeterminate both count.
-bool isButtonChecked(WindowHandle dialog, int id) {
-    return (getCheckState(dialog, id) & 3) != 0;
-}
-
 void proposeDefaults(WindowHandle dialog) {
     beep(MB_ICONEXCLAMATION);
     setCheckState(dialog, IDC_NAV_LIGHTS_FX, BST_CHECKED);
