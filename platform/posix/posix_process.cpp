@@ -39,6 +39,9 @@ std::string lockFileName(const char* name) {
 } // namespace
 
 InstanceGuard acquireInstanceGuard(const char* name) {
+    if (name == nullptr) {
+        return InstanceGuard::unavailable;
+    }
     std::string path = lockFolder() + "/" + lockFileName(name);
     int fd = open(path.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) {

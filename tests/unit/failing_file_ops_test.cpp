@@ -59,20 +59,3 @@ TEST(FailingFileOps, FailsOnlyTheChosenCall) {
         EXPECT_TRUE(c.run(folder, 2));
     }
 }
-
-TEST(FailingFileOps, PutsTheTableBack) {
-    const FileOps saved = fileOps();
-    {
-        FailingFileOps failing;
-        EXPECT_NE(fileOps().writeFile, saved.writeFile);
-    }
-    const FileOps& live = fileOps();
-    EXPECT_EQ(live.findFirst, saved.findFirst);
-    EXPECT_EQ(live.copyFile, saved.copyFile);
-    EXPECT_EQ(live.moveFile, saved.moveFile);
-    EXPECT_EQ(live.deleteFile, saved.deleteFile);
-    EXPECT_EQ(live.openFile, saved.openFile);
-    EXPECT_EQ(live.readFile, saved.readFile);
-    EXPECT_EQ(live.writeFile, saved.writeFile);
-    EXPECT_EQ(live.closeFile, saved.closeFile);
-}

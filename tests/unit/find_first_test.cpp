@@ -56,6 +56,11 @@ TEST(FindFirst, PatternGivesTheFirstMatchInCaseInsensitiveOrder) {
         {"empty model value", {"model.a/", "Model/"}, "model.", "Model"},
         {"model*", {"amodel/", "modelb/", "Model.A/", "MODEL/"}, "model*", "MODEL"},
         {"case before bytes", {"X_B.mdl", "x_a.mdl", "readme.txt"}, "*.mdl", "x_a.mdl"},
+        // Enough entries that no listing order gives the first by chance.
+        {"first of many",
+         {"X_E.mdl", "x_d.mdl", "X_C.mdl", "x_b.mdl", "X_A.mdl", "x_f.mdl", "X_G.mdl"},
+         "*.MDL",
+         "X_A.mdl"},
         {"letters before underscore", {"x_a.mdl", "XA.MDL"}, "*.mdl", "XA.MDL"},
         {"inside a folder of other case",
          {"Model.B/", "Model.B/b.mdl", "Model.B/A.Mdl"},
