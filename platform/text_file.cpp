@@ -90,6 +90,10 @@ std::size_t readTextLine(TextFile* file, char* buffer, std::size_t capacity) {
             break;
         }
     }
+    // As with fgets, a read error loses the whole line: a cut line must not pass for a line.
+    if (file->failed) {
+        length = 0;
+    }
     if (capacity > 0) {
         buffer[length] = '\0';
     }

@@ -20,7 +20,8 @@ bool closeTextFile(TextFile* file);
 
 // fgets on a text stream: reads into buffer until after the first LF (which is stored) or until
 // capacity - 1 characters are stored, and terminates the text. Returns the number of characters
-// stored; 0 means nothing could be read, and then textFileAtEnd or textFileFailed says why.
+// stored; 0 means nothing could be read, and then textFileAtEnd or textFileFailed says why. A
+// read error during the line gives 0 and an empty text, whatever was read before it.
 std::size_t readTextLine(TextFile* file, char* buffer, std::size_t capacity);
 bool textFileAtEnd(const TextFile* file);
 bool textFileFailed(const TextFile* file);
