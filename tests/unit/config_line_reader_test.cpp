@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(
                              "b"},
                   {resultOk, "c"},
                   {endOfFile, ""}}}),
-    [](const testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+    [](const testing::TestParamInfo<LineCase>& param) { return std::string(param.param.name); });
 
 TEST(ReadConfigLine, KeepsTheFirst2047CharactersOfAnOverlongLine) {
     TemporaryFolder folder;
