@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "tests/support/test_files.h"
 #include "tests/support/test_paths.h"
 
 enum class LineEnds {
@@ -38,6 +39,9 @@ public:
     // aircraft.cfg in Windows form, as the installer's path field would hold it.
     std::string cfgPath() const { return corePath("aircraft.cfg"); }
     std::string nativePath(const std::string& name) const;
+    // Every file and folder with its bytes, to show that a step changed nothing, or everything
+    // back.
+    FileTree tree() const { return snapshotTree(root_.nativePath()); }
 
 private:
     TemporaryFolder root_;
