@@ -15,102 +15,40 @@ namespace {
 
 using Headers = std::vector<std::string>;
 
-const Headers kCorvaneHeaders = {"Weight_and_balance",
-                                 "fuel",
-                                 "airplane_geometry",
-                                 "contact_points",
-                                 "Flaps.0",
-                                 "Flaps.1",
-                                 "Flaps.2",
-                                 "GeneralEngineData",
-                                 "TurbineEngineData",
-                                 "Reference Speeds",
-                                 "keyboard_response",
-                                 "forcefeedback",
-                                 "Views",
-                                 "autopilot",
-                                 "Radios",
-                                 "direction_indicators",
-                                 "LIGHTS",
-                                 "flight_tuning",
-                                 "brakes",
-                                 "gear_warning_system",
-                                 "jet_engine",
-                                 "electrical",
-                                 "EFFECTS",
-                                 "SMOKESYSTEM",
-                                 "exits",
-                                 "hydraulic_system",
-                                 "attitude_indicators",
-                                 "turn_indicators",
-                                 "stall_warning"};
+// Header names in order, separated by commas.
+Headers headerList(const std::string& names) {
+    Headers headers;
+    std::size_t start = 0;
+    for (std::size_t comma; (comma = names.find(',', start)) != std::string::npos;) {
+        headers.push_back(names.substr(start, comma - start));
+        start = names.find_first_not_of(' ', comma + 1);
+    }
+    headers.push_back(names.substr(start));
+    return headers;
+}
 
-const Headers kOverlandHeaders = {"flight_tuning",
-                                  "Weight_and_Balance",
-                                  "lights",
-                                  "GeneralEngineData",
-                                  "fuel",
-                                  "contact_points",
-                                  "keyboard_response",
-                                  "forcefeedback",
-                                  "airplane_geometry",
-                                  "electrical",
-                                  "Flaps.0",
-                                  "Flaps.1",
-                                  "Flaps.2",
-                                  "TurbineEngineData",
-                                  "Reference Speeds",
-                                  "Views",
-                                  "autopilot",
-                                  "direction_indicators",
-                                  "jet_engine",
-                                  "Radios",
-                                  "pitot_static",
-                                  "brakes",
-                                  "gear_warning_system",
-                                  "hydraulic_system",
-                                  "stall_warning",
-                                  "attitude_indicators",
-                                  "turn_indicators",
-                                  "folding_wings",
-                                  "TailHook",
-                                  "exits",
-                                  "SMOKESYSTEM",
-                                  "EFFECTS"};
+const Headers kCorvaneHeaders = headerList(
+    "Weight_and_balance, fuel, airplane_geometry, contact_points, Flaps.0, Flaps.1, Flaps.2, "
+    "GeneralEngineData, TurbineEngineData, Reference Speeds, keyboard_response, forcefeedback, "
+    "Views, autopilot, Radios, direction_indicators, LIGHTS, flight_tuning, brakes, "
+    "gear_warning_system, jet_engine, electrical, EFFECTS, SMOKESYSTEM, exits, hydraulic_system, "
+    "attitude_indicators, turn_indicators, stall_warning");
+
+const Headers kOverlandHeaders = headerList(
+    "flight_tuning, Weight_and_Balance, lights, GeneralEngineData, fuel, contact_points, "
+    "keyboard_response, forcefeedback, airplane_geometry, electrical, Flaps.0, Flaps.1, Flaps.2, "
+    "TurbineEngineData, Reference Speeds, Views, autopilot, direction_indicators, jet_engine, "
+    "Radios, pitot_static, brakes, gear_warning_system, hydraulic_system, stall_warning, "
+    "attitude_indicators, turn_indicators, folding_wings, TailHook, exits, SMOKESYSTEM, EFFECTS");
 
 Headers ifdgHeaders(bool foldAndHook) {
-    Headers headers = {"flight_tuning",
-                       "Weight_and_Balance",
-                       "lights",
-                       "GeneralEngineData",
-                       "fuel",
-                       "contact_points",
-                       "keyboard_response",
-                       "forcefeedback",
-                       "airplane_geometry",
-                       "electrical",
-                       "Flaps.0",
-                       "flaps.1",
-                       "TurbineEngineData",
-                       "Reference Speeds",
-                       "Views",
-                       "autopilot",
-                       "direction_indicators",
-                       "jet_engine",
-                       "Radios",
-                       "pitot_static",
-                       "brakes",
-                       "gear_warning_system",
-                       "hydraulic_system",
-                       "stall_warning",
-                       "attitude_indicators",
-                       "turn_indicators",
-                       "exits"};
-    if (foldAndHook) {
-        headers.insert(headers.end(), {"folding_wings", "TailHook"});
-    }
-    headers.insert(headers.end(), {"SMOKESYSTEM", "EFFECTS"});
-    return headers;
+    return headerList(
+        "flight_tuning, Weight_and_Balance, lights, GeneralEngineData, fuel, contact_points, "
+        "keyboard_response, forcefeedback, airplane_geometry, electrical, Flaps.0, flaps.1, "
+        "TurbineEngineData, Reference Speeds, Views, autopilot, direction_indicators, jet_engine, "
+        "Radios, pitot_static, brakes, gear_warning_system, hydraulic_system, stall_warning, "
+        "attitude_indicators, turn_indicators, exits, " +
+        std::string(foldAndHook ? "folding_wings, TailHook, " : "") + "SMOKESYSTEM, EFFECTS");
 }
 
 const char* expectedToeBrakes(int realisticBrakes) {
@@ -155,6 +93,7 @@ TEST_P(IfdgTuning, WritesTheSectionsThatFitTheState) {
     std::vector<Section> sections = parseSections(file.bytes);
 
     bool withFold = version == 2 || (version == 3 && foldAndHook != 0);
+    EXPECT_EQ(sections.size(), withFold ? 31u : 29u);
     EXPECT_EQ(headersOf(sections), ifdgHeaders(withFold));
 
     bool nav = version == 2 || (version == 3 && (wingLights & 1) != 0);
@@ -200,9 +139,12 @@ TEST(IfdgTuningRows, CargoWithPrattWhitneyEnginesUsesItsOwnRow) {
 }
 
 struct FamilyCase {
+    const char* name;
     int modelKind;
+    std::size_t sectionCount;
     const Headers* headers;
     const char* weightsHeader;
+    const char* emptyWeight;
     const char* datum; // reference datum and empty-weight centre of gravity
     const char* lightsHeader;
     std::size_t lightCount;
@@ -210,9 +152,16 @@ struct FamilyCase {
 };
 
 const FamilyCase kFamilies[] = {
-    {2, &kCorvaneHeaders, "Weight_and_balance", "0.0,0.0,0.0", "LIGHTS", 6, " 60000.000"},
-    {4, &kOverlandHeaders, "Weight_and_Balance", "0.0,0.0,2.2", "lights", 10, "60500.000000"},
+    {"Corvane", 2, 29, &kCorvaneHeaders, "Weight_and_balance", "285900", "0.0,0.0,0.0", "LIGHTS", 6,
+     " 60000.000"},
+    {"Overland", 4, 32, &kOverlandHeaders, "Weight_and_Balance", "285200", "0.0,0.0,2.2", "lights",
+     10, "60500.000000"},
 };
+
+std::string familyCaseName(const ::testing::TestParamInfo<std::tuple<FamilyCase, int>>& info) {
+    return std::string(std::get<0>(info.param).name) + "Brakes" +
+           std::to_string(std::get<1>(info.param));
+}
 
 class FamilyTuning : public ::testing::TestWithParam<std::tuple<FamilyCase, int>> {};
 
@@ -223,9 +172,11 @@ TEST_P(FamilyTuning, WritesItsOneConfiguration) {
     WrittenFile file = writeTuningFile();
     ASSERT_EQ(file.result, resultOk);
     std::vector<Section> sections = parseSections(file.bytes);
+    EXPECT_EQ(sections.size(), family.sectionCount);
     EXPECT_EQ(headersOf(sections), *family.headers);
 
     Section weights = sectionNamed(sections, family.weightsHeader);
+    EXPECT_EQ(valueOf(weights, "empty_weight"), family.emptyWeight);
     EXPECT_EQ(valueOf(weights, "reference_datum_position"), family.datum);
     EXPECT_EQ(valueOf(weights, "empty_weight_CG_position"), family.datum);
     expectStationLines(weights);
@@ -238,7 +189,8 @@ TEST_P(FamilyTuning, WritesItsOneConfiguration) {
 
 INSTANTIATE_TEST_SUITE_P(CorvaneAndOverland, FamilyTuning,
                          ::testing::Combine(::testing::ValuesIn(kFamilies),
-                                            ::testing::Values(0, 1, 7)));
+                                            ::testing::Values(0, 1, 7)),
+                         familyCaseName);
 
 class NoFamily : public ::testing::TestWithParam<int> {};
 
