@@ -200,10 +200,13 @@ TEST_F(MainDialogTest, ChooseSameReusesThePreviousPathAndHidesItself) {
 
     EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
     EXPECT_STREQ(installerState.aircraftCfgPath, previous);
-    // "Choose MD-11 aircraft" is still a stand-in that leaves the flag as the shell set it;
-    // once it analyses the path it clears the flag itself and asks for no file.
-    EXPECT_EQ(installerState.reuseLastChoice, 1);
+    // The re-run analysed the copied path (there is no such file here) without asking for one,
+    // and cleared the flag on its way out.
+    EXPECT_EQ(installerState.reuseLastChoice, 0);
     EXPECT_TRUE(frontEnd().fileRequests().empty());
+    ASSERT_EQ(frontEnd().messageBoxes().size(), 1u);
+    EXPECT_EQ(frontEnd().messageBoxes()[0].text,
+              "Illegal aircraft configuration !!!\n\nUnable to open the file.");
     EXPECT_FALSE(emulated::isDialogEnded(dialog()));
 }
 
