@@ -1,4 +1,5 @@
-# Windows builds (MinGW-w64 cross compilers): the Win32 halves of the platform, Install.exe.
+# Windows builds (MinGW-w64 cross compilers): the Win32 halves of the platform, Install.exe, and
+# the Wine prefix that the cross-built tests run in.
 enable_language(RC)
 
 zrk_library(win32_ui ${CMAKE_SOURCE_DIR}/platform/win32/win32_ui_*.cpp)
@@ -18,3 +19,17 @@ target_link_libraries(Install PRIVATE installer_core win32_ui dialog_resources p
 # Static runtime: Install.exe imports nothing but Windows' own DLLs, so it runs from any folder.
 target_link_options(Install PRIVATE -static -static-libgcc -static-libstdc++)
 
+if(ZRK_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
+    enable_testing()
+    # One Wine prefix per build tree, made once by the fixture below; every test program runs
+    # in it through the emulator script.
+    set(ZRK_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh --prefix
+                                      ${ZRK_WINEPREFIX})
+    # The programs named here get Wine's unmanaged windows: without a window manager, Wine
+    # otherwise stalls about 2 s whenever one of their windows is hidden or destroyed.
+    add_test(NAME wine_prefix
+             COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh --prefix ${ZRK_WINEPREFIX} --setup
+                     Install.exe e2e_tests.exe)
+    set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 300)
+endif()
