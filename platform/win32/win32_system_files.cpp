@@ -24,8 +24,9 @@ bool hasWildcard(const char* path) {
     return std::strpbrk(name != nullptr ? name + 1 : path, "*?") != nullptr;
 }
 
+// Letters fold to upper case, as NTFS orders its folders: "XA" sorts before "X_".
 char foldCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 // Case-insensitive ASCII order, then byte order, so that every platform picks the same entry.
