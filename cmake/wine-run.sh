@@ -63,6 +63,13 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 
+# Runs a command in the background and waits for it, so that a TERM (a ctest timeout) interrupts
+# the wait and the cleanup ends the command, instead of bash deferring the trap until it ends.
+in_background() {
+    "$@" &
+    wait $!
+}
+
 # A display of our own, whatever DISPLAY says: Xvfb picks a free number and reports it once
 # it accepts connections.
 Xvfb -displayfd 8 -nolisten tcp -screen 0 1024x768x24 8>"$prefix.display" 2>/dev/null &
@@ -77,19 +84,21 @@ export DISPLAY=":$(head -n1 "$prefix.display")"
 unset XAUTHORITY
 
 if $setup; then
-    if [ ! -f "$prefix/system.reg" ]; then
+    # The mark is written last, so a set-up cut short is done again from the start.
+    if [ ! -f "$prefix/zrk-prefix-made" ]; then
         echo "Making the Wine prefix $prefix (the first time takes a while)"
-        "$wine" wineboot.exe -i
+        in_background "$wine" wineboot.exe -i
     fi
     for exe in "$@"; do
-        "$wine" reg.exe add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" \
+        in_background "$wine" reg.exe add "HKCU\\Software\\Wine\\AppDefaults\\$exe\\X11 Driver" \
             /v Managed /d N /f >/dev/null
     done
     # Let the server write the registry out before the next run reads it.
-    "$wineserver" -w
+    in_background "$wineserver" -w
+    touch "$prefix/zrk-prefix-made"
     exit 0
 fi
 
 status=0
-"$wine" "$@" || status=$?
+in_background "$wine" "$@" || status=$?
 exit "$status"
