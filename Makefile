@@ -25,6 +25,10 @@ windows: win32 win64
 test-native: native
 	ctest --preset native
 
+# The cross-built tests run under Wine (64-bit only, so the win64 build) through
+# cmake/wine-run.sh, which gives every test program its own Xvfb display; DISPLAY is not used.
+# The first run makes the Wine prefix build/win64/wineprefix (the ctest fixture wine_prefix,
+# about 15 s); later runs reuse it. Delete that folder to start from a fresh prefix.
 test-windows: windows
 	ctest --preset win64
 
