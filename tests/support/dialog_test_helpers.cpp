@@ -5,14 +5,15 @@
 
 std::string dialogSnapshot(WindowHandle dialog, bool withCheckStates, bool withFocus) {
     std::string text = emulated::dialogTitle(dialog);
+    // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "|" + std::string at -O3.
     if (withFocus) {
-        text += "|focus " + std::to_string(emulated::focusedControlId(dialog));
+        text.append("|focus ").append(std::to_string(emulated::focusedControlId(dialog)));
     }
     for (const emulated::ControlView& c : emulated::dialogControls(dialog)) {
-        text += "|" + std::to_string(c.id) + ":" + c.text + (c.enabled ? ":enabled" : "") +
-                (c.visible ? ":visible" : "");
+        text.append("|").append(std::to_string(c.id)).append(":").append(c.text);
+        text.append(c.enabled ? ":enabled" : "").append(c.visible ? ":visible" : "");
         if (withCheckStates) {
-            text += ":check " + std::to_string(c.checkState);
+            text.append(":check ").append(std::to_string(c.checkState));
         }
     }
     return text;
