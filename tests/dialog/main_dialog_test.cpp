@@ -277,7 +277,7 @@ TEST_F(ProgramEntryTest, SecondCopyBeepsReportsAndEndsWithZero) {
     EXPECT_EQ(notices[1].text, "This application is already running !!!");
     EXPECT_EQ(notices[1].caption, "ERROR from ZRK MD11 Panel installer");
     EXPECT_EQ(notices[1].style, 0x30u);
-    EXPECT_FALSE(notices[1].hasOwner);
+    EXPECT_EQ(notices[1].owner, nullptr);
     EXPECT_TRUE(frontEnd_.dialogsOpened().empty());
 }
 #endif

@@ -19,12 +19,24 @@ void makeParent(const std::string& nativeName) {
 
 } // namespace
 
+std::string fltsimSection(int index, const std::string& sim, const std::string& model,
+                          const std::string& uiType) {
+    return "[fltsim." + std::to_string(index) + "]\ntitle=MD-11 " + std::to_string(index) +
+           "\nsim=" + sim + "\nmodel=" + model + "\npanel=\nui_type=" + uiType + "\n";
+}
+
 std::string AircraftFolder::nativePath(const std::string& name) const {
     return toNativePath(corePath(name));
 }
 
 void AircraftFolder::writeConfig(const std::string& text, LineEnds lineEnds) {
     writeTextFile("aircraft.cfg", text, lineEnds);
+}
+
+void AircraftFolder::writeIfdgAircraft(const std::string& modelFile, std::uintmax_t modelSize) {
+    writeSingleAircraftConfig("MD-11");
+    addFile("MD-11.air", 8336);
+    addModel("model", modelFile, modelSize);
 }
 
 void AircraftFolder::writeTextFile(const std::string& name, const std::string& text,

@@ -7,6 +7,12 @@
 #include "tests/support/test_files.h"
 #include "tests/support/test_paths.h"
 
+// One aircraft section of aircraft.cfg: a title, then sim, model, an empty panel and ui_type.
+std::string fltsimSection(int index, const std::string& sim, const std::string& model,
+                          const std::string& uiType = "MD11");
+// The first section after the aircraft sections.
+inline const std::string kGeneralSection = "[General]\natc_type=MD11\n";
+
 enum class LineEnds {
     crlf, // every LF of the text stored as CR LF, as the installer writes
     lf,   // the text stored as given
@@ -18,6 +24,13 @@ class AircraftFolder {
 public:
     // aircraft.cfg with text, its LFs stored as lineEnds says.
     void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf);
+    // aircraft.cfg with one aircraft section of that sim and model value, then [General].
+    void writeSingleAircraftConfig(const std::string& sim, const std::string& model = "") {
+        writeConfig(fltsimSection(0, sim, model) + kGeneralSection);
+    }
+    // An iFDG aircraft: one section with sim MD-11 and the folder "model" holding modelFile of
+    // modelSize bytes, and MD-11.air of the size that marks the iFDG model.
+    void writeIfdgAircraft(const std::string& modelFile, std::uintmax_t modelSize);
     void writeTextFile(const std::string& name, const std::string& text,
                        LineEnds lineEnds = LineEnds::crlf);
     // The bytes as given.

@@ -58,19 +58,19 @@ emulated::InputEvent ScriptedFrontEnd::nextInput(WindowHandle dialog) {
 
 int ScriptedFrontEnd::showMessageBox(WindowHandle owner, const char* text, const char* caption,
                                      unsigned style) {
-    notices_.push_back({NoticeKind::messageBox, style, text, caption, owner != nullptr});
+    notices_.push_back({NoticeKind::messageBox, style, text, caption, owner});
     return IDOK; // the installer's boxes have one button
 }
 
 void ScriptedFrontEnd::beep(unsigned type) {
-    notices_.push_back({NoticeKind::beep, type, "", "", false});
+    notices_.push_back({NoticeKind::beep, type, "", "", nullptr});
 }
 
 bool ScriptedFrontEnd::requestOpenFile(FileOpenRequest& request) {
     fileRequests_.push_back(
         {request.title == nullptr ? "" : request.title, request.flags,
          std::string(request.fileBuffer, strnlen(request.fileBuffer, request.fileBufferSize)),
-         request.owner != nullptr});
+         request.owner});
     if (fileAnswers_.empty()) {
         ADD_FAILURE() << "A file-open request came but no answer is queued";
         return false;
@@ -87,4 +87,5 @@ bool ScriptedFrontEnd::requestOpenFile(FileOpenRequest& request) {
 
 void ScriptedFrontEnd::dialogOpened(WindowHandle dialog) {
     dialogsOpened_.push_back(templateNameOf(dialog));
+    dialogOwners_.push_back(emulated::dialogOwner(dialog));
 }

@@ -19,13 +19,13 @@ public:
         unsigned style;
         std::string text;
         std::string caption;
-        bool hasOwner;
+        WindowHandle owner; // null for a beep and for a box without owner
     };
     struct FileRequest {
         std::string title;
         std::uint32_t flags;
         std::string proposedName; // the buffer's content when the request came
-        bool hasOwner;
+        WindowHandle owner;
     };
 
     // The next input of a dialog run by a modal loop; the dialog asking must be `dialogName`.
@@ -45,6 +45,8 @@ public:
     const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
     // Template names of the dialogs opened so far, in order.
     const std::vector<std::string>& dialogsOpened() const { return dialogsOpened_; }
+    // Owner windows of the dialogs opened so far, in the same order.
+    const std::vector<WindowHandle>& dialogOwners() const { return dialogOwners_; }
 
     // emulated::FrontEnd. An input or file answer asked for but not queued (or queued for
     // another dialog) is a test failure; the dialog is then abandoned or the request cancelled,
@@ -66,4 +68,5 @@ private:
     std::vector<Notice> notices_;
     std::vector<FileRequest> fileRequests_;
     std::vector<std::string> dialogsOpened_;
+    std::vector<WindowHandle> dialogOwners_;
 };

@@ -16,13 +16,6 @@ namespace {
 // What a failed or non-iFDG scan must leave in modelVersion.
 constexpr int kEarlierVersion = 7;
 
-std::string fltsim(int index, const std::string& sim, const std::string& model,
-                   const std::string& uiType = "MD11") {
-    return "[fltsim." + std::to_string(index) + "]\ntitle=MD-11 " + std::to_string(index) +
-           "\nsim=" + sim + "\nmodel=" + model + "\npanel=\nui_type=" + uiType + "\n";
-}
-const std::string kGeneral = "[General]\natc_type=MD11\n";
-
 // Model folders of every case: value, file name and size, so class and family vary one at a
 // time.
 void addModels(AircraftFolder& folder) {
@@ -100,73 +93,88 @@ const std::string kLong(2047, 'x');
 INSTANTIATE_TEST_SUITE_P(
     Accepted, ScanTest,
     ::testing::Values(
-        ScanCase{"one section", fltsim(0, "MD-11", "") + kGeneral, 0, "MD-11", 2},
-        ScanCase{"LF line ends", fltsim(0, "MD-11", "") + kGeneral, 0, "MD-11", 2, LineEnds::lf},
+        ScanCase{"one section", fltsimSection(0, "MD-11", "") + kGeneralSection, 0, "MD-11", 2},
+        ScanCase{"LF line ends", fltsimSection(0, "MD-11", "") + kGeneralSection, 0, "MD-11", 2,
+                 LineEnds::lf},
         ScanCase{"last line without line end",
                  "[fltsim.0]\nsim=MD-11\nmodel=abc\npanel=\nui_type=MD11", 0, "MD-11", 2},
         ScanCase{"values equal but for case",
-                 fltsim(0, "MD-11", "v10", "MD11") + fltsim(1, "md-11", "V10", "md11"), 0, "MD-11",
-                 1},
-        ScanCase{"compatible models, pw", fltsim(0, "MD-11", "pw") + fltsim(1, "MD-11", "pw2"), 0,
-                 "MD-11", 1},
+                 fltsimSection(0, "MD-11", "v10", "MD11") +
+                     fltsimSection(1, "md-11", "V10", "md11"),
+                 0, "MD-11", 1},
+        ScanCase{"compatible models, pw",
+                 fltsimSection(0, "MD-11", "pw") + fltsimSection(1, "MD-11", "pw2"), 0, "MD-11", 1},
         ScanCase{"compatible models, folder case",
-                 fltsim(0, "md-11", "") + fltsim(1, "MD-11", "abc"), 0, "md-11", 2},
+                 fltsimSection(0, "md-11", "") + fltsimSection(1, "MD-11", "abc"), 0, "md-11", 2},
         ScanCase{"keys from a later section",
-                 "[fltsim.0]\nsim=MD-11\n" + fltsim(1, "MD-11", "v10") + kGeneral, 0, "MD-11", 1},
+                 "[fltsim.0]\nsim=MD-11\n" + fltsimSection(1, "MD-11", "v10") + kGeneralSection, 0,
+                 "MD-11", 1},
         ScanCase{"model= before sim= takes the next section's",
-                 "[fltsim.0]\nmodel=\nsim=MD-11\n" + fltsim(1, "MD-11", "v10"), 0, "MD-11", 1},
-        ScanCase{"search ends the file after all keys", fltsim(0, "MD-11", "") + "[fltsim.1]\n", 0,
-                 "MD-11", 2},
+                 "[fltsim.0]\nmodel=\nsim=MD-11\n" + fltsimSection(1, "MD-11", "v10"), 0, "MD-11",
+                 1},
+        ScanCase{"search ends the file after all keys",
+                 fltsimSection(0, "MD-11", "") + "[fltsim.1]\n", 0, "MD-11", 2},
         ScanCase{"lines before the first header",
-                 "// installed\nsim=Other\npanel=own\n" + fltsim(0, "MD-11", ""), 0, "MD-11", 2},
-        ScanCase{"panel installed", "[fltsim.0]\nsim=MD-11_zrk\n" + kGeneral, 0, "MD-11_zrk"},
+                 "// installed\nsim=Other\npanel=own\n" + fltsimSection(0, "MD-11", ""), 0, "MD-11",
+                 2},
+        ScanCase{"panel installed", "[fltsim.0]\nsim=MD-11_zrk\n" + kGeneralSection, 0,
+                 "MD-11_zrk"},
         ScanCase{
             "panel installed, rest unchecked",
             "[fltsim.0]\nsim=MD-11_ZRK\nmodel=a\npanel=own\n[fltsim.1]\nsim=md-11_zrk\nmodel=b\n",
             0, "MD-11_ZRK"},
         ScanCase{"other flight model, models not looked for",
-                 fltsim(0, "MD11_GE", "nowhere") + fltsim(1, "MD11_GE", "nowhere"), 0, "MD11_GE"},
-        ScanCase{"values that fill their fields",
-                 fltsim(0, std::string(259, 's'), std::string(127, 'm'), std::string(255, 'u')), 0,
-                 std::string(259, 's')}));
+                 fltsimSection(0, "MD11_GE", "nowhere") + fltsimSection(1, "MD11_GE", "nowhere"), 0,
+                 "MD11_GE"},
+        ScanCase{
+            "values that fill their fields",
+            fltsimSection(0, std::string(259, 's'), std::string(127, 'm'), std::string(255, 'u')),
+            0, std::string(259, 's')}));
 
 INSTANTIATE_TEST_SUITE_P(
     Refused, ScanTest,
     ::testing::Values(
-        ScanCase{"over-long line", kLong + "\n" + fltsim(0, "MD-11", ""), 51, ""},
-        ScanCase{"over-long sim", fltsim(0, std::string(260, 's'), ""), 51, ""},
-        ScanCase{"over-long model", fltsim(0, "MD11_GE", std::string(128, 'm')), 51, "MD11_GE"},
-        ScanCase{"over-long ui_type", fltsim(0, "MD11_GE", "", std::string(256, 'u')), 51,
+        ScanCase{"over-long line", kLong + "\n" + fltsimSection(0, "MD-11", ""), 51, ""},
+        ScanCase{"over-long sim", fltsimSection(0, std::string(260, 's'), ""), 51, ""},
+        ScanCase{"over-long model", fltsimSection(0, "MD11_GE", std::string(128, 'm')), 51,
+                 "MD11_GE"},
+        ScanCase{"over-long ui_type", fltsimSection(0, "MD11_GE", "", std::string(256, 'u')), 51,
                  "MD11_GE"},
         ScanCase{"empty file", "", 53, ""},
         ScanCase{"no header", "sim=MD-11\nmodel=\npanel=\nui_type=MD11\n", 53, ""},
-        ScanCase{"[General] first", kGeneral + fltsim(0, "MD-11", ""), 53, ""},
+        ScanCase{"[General] first", kGeneralSection + fltsimSection(0, "MD-11", ""), 53, ""},
         ScanCase{"single section, model= before sim=",
                  "[fltsim.0]\nmodel=\nsim=MD-11\npanel=\nui_type=MD11\n", 53, "MD-11"},
-        ScanCase{"no ui_type", "[fltsim.0]\nsim=MD-11\nmodel=\npanel=\n" + kGeneral, 53, "MD-11"},
-        ScanCase{"sim differs", fltsim(0, "MD-11", "") + fltsim(1, "MD-11F", ""), 90, "MD-11"},
+        ScanCase{"no ui_type", "[fltsim.0]\nsim=MD-11\nmodel=\npanel=\n" + kGeneralSection, 53,
+                 "MD-11"},
+        ScanCase{"sim differs", fltsimSection(0, "MD-11", "") + fltsimSection(1, "MD-11F", ""), 90,
+                 "MD-11"},
         ScanCase{"sim checked before panel",
-                 fltsim(0, "MD-11", "") + "[fltsim.1]\nsim=Other\npanel=own\n", 90, "MD-11"},
-        ScanCase{"sim differs from installed", fltsim(0, "MD-11_zrk", "") + fltsim(1, "MD-11", ""),
-                 90, "MD-11_zrk"},
+                 fltsimSection(0, "MD-11", "") + "[fltsim.1]\nsim=Other\npanel=own\n", 90, "MD-11"},
+        ScanCase{"sim differs from installed",
+                 fltsimSection(0, "MD-11_zrk", "") + fltsimSection(1, "MD-11", ""), 90,
+                 "MD-11_zrk"},
         ScanCase{"models differ, other flight model",
-                 fltsim(0, "MD11_GE", "a") + fltsim(1, "MD11_GE", "b"), 91, "MD11_GE"},
-        ScanCase{"models differ in class", fltsim(0, "MD-11", "") + fltsim(1, "MD-11", "v10"), 91,
-                 "MD-11"},
-        ScanCase{"models differ in family", fltsim(0, "MD-11", "") + fltsim(1, "MD-11", "dc10"), 91,
-                 "MD-11"},
+                 fltsimSection(0, "MD11_GE", "a") + fltsimSection(1, "MD11_GE", "b"), 91,
+                 "MD11_GE"},
+        ScanCase{"models differ in class",
+                 fltsimSection(0, "MD-11", "") + fltsimSection(1, "MD-11", "v10"), 91, "MD-11"},
+        ScanCase{"models differ in family",
+                 fltsimSection(0, "MD-11", "") + fltsimSection(1, "MD-11", "dc10"), 91, "MD-11"},
         ScanCase{"family differs at the 7th character",
-                 fltsim(0, "MD-11", "") + fltsim(1, "MD-11", "gx"), 91, "MD-11"},
+                 fltsimSection(0, "MD-11", "") + fltsimSection(1, "MD-11", "gx"), 91, "MD-11"},
         ScanCase{"family differs in case only",
-                 fltsim(0, "MD-11", "") + fltsim(1, "MD-11", "lower"), 91, "MD-11"},
+                 fltsimSection(0, "MD-11", "") + fltsimSection(1, "MD-11", "lower"), 91, "MD-11"},
         ScanCase{"panel with a value", "[fltsim.0]\nsim=MD-11\nmodel=\npanel=own\n", 92, "MD-11"},
         ScanCase{"panel with a blank", "[fltsim.0]\nsim=MD-11\nmodel=\npanel= \n", 92, "MD-11"},
         ScanCase{"ui_type differs",
-                 fltsim(0, "MD-11", "", "MD11") + fltsim(1, "MD-11", "", "MD11F"), 93, "MD-11"},
-        ScanCase{"model folder missing", fltsim(0, "MD-11", "nowhere"), 94, "MD-11"},
-        ScanCase{"no model file", fltsim(0, "MD-11", "empty"), 94, "MD-11"},
+                 fltsimSection(0, "MD-11", "", "MD11") + fltsimSection(1, "MD-11", "", "MD11F"), 93,
+                 "MD-11"},
+        ScanCase{"model folder missing", fltsimSection(0, "MD-11", "nowhere"), 94, "MD-11"},
+        ScanCase{"no model file", fltsimSection(0, "MD-11", "empty"), 94, "MD-11"},
         ScanCase{"second model folder missing",
-                 fltsim(0, "MD-11", "") + fltsim(1, "MD-11", "nowhere"), 94, "MD-11"}));
+                 fltsimSection(0, "MD-11", "") + fltsimSection(1, "MD-11", "nowhere"), 94,
+                 "MD-11"}));
 
 TEST(ScanFileTest, MissingFileEmptiesSimName) {
     AircraftFolder folder;
@@ -201,7 +209,7 @@ TEST(ScanFileTest, ReadFailureEndsTheScanAndClosesTheFile) {
     for (int i = 0; i < 400; ++i) {
         padding += "; padding line\n";
     }
-    folder.writeConfig(fltsim(0, "MD-11", "") + padding + fltsim(1, "MD-11", ""));
+    folder.writeConfig(fltsimSection(0, "MD-11", "") + padding + fltsimSection(1, "MD-11", ""));
     resetInstallerStateForTest();
     std::strcpy(installerState.aircraftCfgPath, folder.cfgPath().c_str());
     OpenCloseCounter counter;
