@@ -6,6 +6,8 @@
 #include <iterator>
 #include <stdexcept>
 
+#include "tests/support/config_text.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -41,18 +43,7 @@ void AircraftFolder::writeIfdgAircraft(const std::string& modelFile, std::uintma
 
 void AircraftFolder::writeTextFile(const std::string& name, const std::string& text,
                                    LineEnds lineEnds) {
-    if (lineEnds == LineEnds::lf) {
-        writeFile(name, text);
-        return;
-    }
-    std::string stored;
-    for (char c : text) {
-        if (c == '\n') {
-            stored += '\r';
-        }
-        stored += c;
-    }
-    writeFile(name, stored);
+    writeFile(name, lineEnds == LineEnds::lf ? text : withCrLf(text));
 }
 
 void AircraftFolder::writeFile(const std::string& name, const std::string& bytes) {

@@ -7,33 +7,11 @@
 #include <string>
 
 #include "app/installer_state.h"
-#include "install/tuning_sections.h"
-#include "platform/text_file.h"
 #include "tests/support/aircraft_fixture.h"
+#include "tests/support/config_text.h"
 #include "tests/support/failing_file_ops.h"
 
 namespace {
-
-std::string crlf(const std::string& text) {
-    std::string out;
-    for (char c : text) {
-        if (c == '\n') {
-            out += '\r';
-        }
-        out += c;
-    }
-    return out;
-}
-
-// What the tuning-sections writer produces for the current state, as stored on disk.
-std::string tuningSectionsOnDisk() {
-    AircraftFolder scratch;
-    std::string path = scratch.corePath("sections.txt");
-    TextFile* out = openTextFile(path.c_str(), TextFileMode::write);
-    EXPECT_EQ(writeTuningSections(out), resultOk);
-    closeTextFile(out);
-    return scratch.readFile("sections.txt");
-}
 
 const std::string kIfdgHeader =
     "// ZRK tuning of iFDG flight dynamic model\n// Version 1.91 / February 2005\n\n";
@@ -63,7 +41,8 @@ TEST_P(Rewrite, CopiesReplacesAndKeepsTheOriginal) {
 
     ASSERT_EQ(rewriteAircraftConfig(folder.cfgPath().c_str()), resultOk);
 
-    std::string expected = crlf(c.copied) + (c.tunedSectionsFollow ? tuningSectionsOnDisk() : "");
+    std::string expected =
+        withCrLf(c.copied) + (c.tunedSectionsFollow ? tuningSectionsOnDisk() : "");
     EXPECT_EQ(folder.readFile("aircraft.cfg"), expected);
     EXPECT_EQ(folder.readFile("aircraft.cfg_ORIGINAL"), before);
     EXPECT_FALSE(folder.exists("aircraft.cf_"));

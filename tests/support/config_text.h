@@ -1,0 +1,10 @@
+// What the installer's configuration files hold on disk, for byte comparisons in tests.
+#pragma once
+
+#include <string>
+
+// text with every LF stored as CR LF, as the installer's text files store it.
+std::string withCrLf(const std::string& text);
+
+// What writeTuningSections writes for the current installerState, as stored on disk.
+std::string tuningSectionsOnDisk();
