@@ -117,10 +117,12 @@ expect_restored() { # exit code
     [ "$(tm display -p -t e2e:0 '#{mouse_any_flag}')" = 0 ] || fail "mouse reports still on"
     [ "$(tm display -p -t e2e:0 '#{cursor_flag}')" = 1 ] || fail "cursor still hidden"
     [ "$(tm display -p -t e2e:0 '#{keypad_cursor_flag}')" = 0 ] || fail "keypad mode still on"
-    keys "clear; stty -a | tr ' ;' '\n\n' | grep -xE -- '-?(icanon|echo|isig)' | tr '\n' ' '; echo" Enter
-    wait_for "icanon"
-    expect_screen "icanon echo" "isig"
-    expect_not_screen "-icanon"
+    # The marker is put together by printf, so the typed command line never matches it.
+    keys "clear; printf 'MO%sES=%s.\\n' D \"\$(stty -a | tr ' ;' '\\n\\n' | grep -xE -- '-?(icanon|echo|isig)' | tr '\\n' ' ')\"" Enter
+    wait_for "MODES="
+    local modes
+    modes=$(screen_text | grep -o 'MODES=.*\.' | tail -1)
+    [ "$modes" = "MODES=isig icanon echo ." ] || fail "terminal modes not restored: $modes"
 }
 
 # The chosen aircraft by its path typed into the file-open panel.
