@@ -82,6 +82,15 @@ private:
     std::string refusal_;
 };
 
+// What a click on the panel lands on.
+struct PanelHit {
+    enum class Kind { nothing, openButton, cancelButton, entry };
+    Kind kind = Kind::nothing;
+    std::size_t entry = 0; // for Kind::entry: the index into entries()
+
+    bool operator==(const PanelHit&) const = default;
+};
+
 // Where the panel's parts went, for clicks and the text cursor.
 struct PanelLayout {
     CellRect frame;
@@ -91,7 +100,12 @@ struct PanelLayout {
     CellRect cancelButton;
     int cursorRow = 0;
     int cursorCol = 0;
+
+    PanelHit hitAt(int row, int col) const;
 };
+
+// A finished click: "Open" is Enter, "Cancel" is Escape, an entry as clickEntry.
+FileOpenPanel::Outcome clickPanel(FileOpenPanel& panel, const PanelHit& hit);
 
 // The smallest canvas the panel is drawn in.
 constexpr int kPanelMinimumRows = 12;

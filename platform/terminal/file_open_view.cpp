@@ -20,6 +20,33 @@ std::string tail(const std::string& text, int width) {
 
 } // namespace
 
+PanelHit PanelLayout::hitAt(int row, int col) const {
+    if (list.contains(row, col)) {
+        return {PanelHit::Kind::entry, firstShown + static_cast<std::size_t>(row - list.row)};
+    }
+    if (openButton.contains(row, col)) {
+        return {PanelHit::Kind::openButton};
+    }
+    if (cancelButton.contains(row, col)) {
+        return {PanelHit::Kind::cancelButton};
+    }
+    return {};
+}
+
+FileOpenPanel::Outcome clickPanel(FileOpenPanel& panel, const PanelHit& hit) {
+    switch (hit.kind) {
+    case PanelHit::Kind::openButton:
+        return panel.press(PanelKey::enter);
+    case PanelHit::Kind::cancelButton:
+        return panel.press(PanelKey::escape);
+    case PanelHit::Kind::entry:
+        return panel.clickEntry(hit.entry);
+    case PanelHit::Kind::nothing:
+        break;
+    }
+    return FileOpenPanel::Outcome::open;
+}
+
 PanelLayout paintFileOpenPanel(Canvas& canvas, FileOpenPanel& panel, const std::string& title) {
     PanelLayout layout;
     const int width = std::min(canvas.columns(), 78);

@@ -8,12 +8,6 @@
 #include "platform/terminal/terminal_front_end.h"
 #include "platform/terminal/terminal_session.h"
 
-// Sanitizer builds: curses keeps its screen and terminal data until the process ends, which
-// LeakSanitizer would report at every exit; only leaks inside curses are passed over.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libncurses\nleak:libncursesw\nleak:libtinfo\n";
-}
-
 namespace {
 
 // Puts the terminal back however main is left, an exception included.

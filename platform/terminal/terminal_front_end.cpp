@@ -199,23 +199,11 @@ bool TerminalFrontEnd::requestOpenFile(FileOpenRequest& request) {
         if (!key) {
             outcome = FileOpenPanel::Outcome::cancelled;
         } else if (*key == KEY_MOUSE) {
-            const auto target = [&](std::pair<int, int> cell) {
-                if (layout.list.contains(cell.first, cell.second)) {
-                    return 2 + cell.first - layout.list.row;
-                }
-                return layout.openButton.contains(cell.first, cell.second)     ? 0
-                       : layout.cancelButton.contains(cell.first, cell.second) ? 1
-                                                                               : -1;
+            const auto hit = [&](std::pair<int, int> cell) {
+                return layout.hitAt(cell.first, cell.second);
             };
-            if (const auto click =
-                    clickedAt([&](auto a, auto b) { return target(a) == target(b); })) {
-                const int hit = target(*click);
-                outcome =
-                    hit == 0   ? panel.press(PanelKey::enter)
-                    : hit == 1 ? FileOpenPanel::Outcome::cancelled
-                    : hit >= 2
-                        ? panel.clickEntry(layout.firstShown + static_cast<std::size_t>(hit - 2))
-                        : outcome;
+            if (const auto click = clickedAt([&](auto a, auto b) { return hit(a) == hit(b); })) {
+                outcome = clickPanel(panel, hit(*click));
             }
         } else if (const auto input = panelInputForKey(*key)) {
             outcome = panel.press(input->key, input->character);

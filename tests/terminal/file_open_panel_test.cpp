@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "platform/terminal/file_open_panel.h"
 #include "platform/terminal/key_input.h"
+#include "tests/terminal/picture_helpers.h"
 
 using terminal::FileOpenPanel;
 using terminal::PanelKey;
@@ -141,6 +142,32 @@ TEST_F(FileOpenPanelTest, WalkingTheListFillsTheFieldAndASecondClickOpens) {
         panel.press(PanelKey::down);
     }
     EXPECT_EQ(panel.firstShown(2), 1u) << "the selection stays in view";
+}
+
+TEST_F(FileOpenPanelTest, PaintedPanelShowsFolderEntriesAndFieldAndTakesClicks) {
+    FileOpenPanel panel = panelIn("Aircraft");
+    GridCanvas canvas(24, 80);
+    const terminal::PanelLayout layout = terminal::paintFileOpenPanel(canvas, panel, "Title");
+    EXPECT_NE(canvas.line(layout.frame.row).find(" Title "), std::string::npos);
+    EXPECT_EQ(
+        canvas.line(layout.list.row + 2).substr(static_cast<std::size_t>(layout.list.col), 10),
+        "MD11 Demo/");
+    EXPECT_NE(canvas.all().find("File name: aircraft.cfg"), std::string::npos);
+    EXPECT_EQ(canvas.find("aircraft.cfg").second + 12, layout.cursorCol) << "cursor at the end";
+
+    const terminal::PanelHit entry = layout.hitAt(layout.list.row + 2, layout.list.col + 30);
+    ASSERT_EQ(entry.kind, terminal::PanelHit::Kind::entry);
+    EXPECT_EQ(terminal::clickPanel(panel, entry), Outcome::open);
+    EXPECT_EQ(panel.field(), "MD11 Demo");
+    EXPECT_EQ(
+        terminal::clickPanel(panel, layout.hitAt(layout.openButton.row, layout.openButton.col)),
+        Outcome::open);
+    EXPECT_EQ(panel.folder(), (root_ / "Aircraft/MD11 Demo").string()) << "Open is Enter";
+    EXPECT_EQ(terminal::clickPanel(panel, layout.hitAt(layout.frame.row, layout.frame.col)),
+              Outcome::open);
+    EXPECT_EQ(terminal::clickPanel(
+                  panel, layout.hitAt(layout.cancelButton.row, layout.cancelButton.right() - 1)),
+              Outcome::cancelled);
 }
 
 TEST_F(FileOpenPanelTest, FieldEditingKeys) {
