@@ -100,6 +100,10 @@ std::optional<std::pair<int, int>> TerminalFrontEnd::clickedAt(SameTarget sameTa
         return std::nullopt;
     }
     const std::pair<int, int> cell{event.y, event.x};
+    if ((event.bstate & BUTTON1_CLICKED) != 0) {
+        pressedAt_.reset();
+        return cell;
+    }
     if ((event.bstate & BUTTON1_PRESSED) != 0) {
         pressedAt_ = cell;
     }

@@ -29,7 +29,7 @@ private:
     // gives nothing but errors has gone: then nothing.
     std::optional<int> readKey();
     // For a KEY_MOUSE: the cell of a finished click (a press and a release of the first button,
-    // both on the same target), tested with `sameTarget`.
+    // both on the same target as `sameTarget` tells, or what curses already made a click).
     template <typename SameTarget>
     std::optional<std::pair<int, int>> clickedAt(SameTarget sameTarget);
 

@@ -88,7 +88,9 @@ void setUpScreen() {
     keypad(stdscr, TRUE);
     set_escdelay(25);
     curs_set(0);
-    mousemask(BUTTON1_PRESSED | BUTTON1_RELEASED, nullptr);
+    // Presses and releases come one by one; curses still makes a click of the two when they
+    // arrive together, so clicks are asked for as well.
+    mousemask(BUTTON1_PRESSED | BUTTON1_RELEASED | BUTTON1_CLICKED, nullptr);
     mouseinterval(0);
     if (has_colors()) {
         start_color();
