@@ -58,6 +58,11 @@ a="$aircraft/iFDG MD-11 PAX GE v1.0"
 config "$a" MD-11 ""; sized "$a/MD-11.air" 8336; sized "$a/model/MD11PG.mdl" 4127528
 panel "$a" panel; sound "$a" Sound
 
+# Version 1.0 also by name: pw in places 6 and 7 of a model file over 4100000 bytes.
+a="$aircraft/iFDG MD-11 PAX PW v1.0"
+config "$a" MD-11 ""; sized "$a/MD-11.air" 8336; sized "$a/model/MD11PPW.mdl" 4200000
+panel "$a" Panel; sound "$a" sound
+
 a="$aircraft/iFDG MD-11 COMBI PW v1.5"
 config "$a" MD-11 ""; sized "$a/MD-11.air" 8336; sized "$a/model/MD11CP.mdl" 3153900
 panel "$a" Panel; sound "$a" SOUND

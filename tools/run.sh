@@ -10,4 +10,7 @@ cmake --build --preset native --target zrk-md11-installer
 start=$(tools/make-demo.sh "$root/build/demo")
 echo "Demo aircraft are in: $(dirname "$start")"
 cd "$start"
-exec "$root/build/native/zrk-md11-installer"
+status=0
+"$root/build/native/zrk-md11-installer" || status=$?
+# The installer ends with 1 after Quit or the close box and with 0 when another copy runs.
+[ "$status" -le 1 ] || exit "$status"

@@ -91,7 +91,8 @@ void setCheckState(WindowHandle dialog, int id, unsigned state) {
     LiveControl* target = control(dialog, id, &live);
     if (target != nullptr && hasCheckState(*target)) {
         // Two-state buttons: any nonzero state is stored as checked, as Windows does.
-        target->checkState = state == BST_UNCHECKED ? BST_UNCHECKED : BST_CHECKED;
+        emulated::detail::storeCheckState(*target,
+                                          state == BST_UNCHECKED ? BST_UNCHECKED : BST_CHECKED);
         emulated::detail::notifyChanged(*live);
     }
 }

@@ -17,7 +17,7 @@ void checkRadio(LiveDialog& dialog, std::size_t index) {
     for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
         LiveControl& member = dialog.controls[i];
         if (member.groupStart == group && member.layout->kind == ControlKind::autoRadio) {
-            member.checkState = i == index ? BST_CHECKED : BST_UNCHECKED;
+            detail::storeCheckState(member, i == index ? BST_CHECKED : BST_UNCHECKED);
         }
     }
 }
@@ -26,7 +26,8 @@ void checkRadio(LiveDialog& dialog, std::size_t index) {
 DialogResult pressButton(LiveDialog& dialog, int index) {
     LiveControl& control = dialog.controls[index];
     if (control.layout->kind == ControlKind::autoCheckBox) {
-        control.checkState = (control.checkState & BST_CHECKED) != 0 ? BST_UNCHECKED : BST_CHECKED;
+        detail::storeCheckState(control, (control.checkState & BST_CHECKED) != 0 ? BST_UNCHECKED
+                                                                                 : BST_CHECKED);
         detail::notifyChanged(dialog);
     } else if (control.layout->kind == ControlKind::autoRadio) {
         checkRadio(dialog, static_cast<std::size_t>(index));
@@ -51,6 +52,36 @@ std::optional<DialogResult> space(LiveDialog& dialog) {
         return std::nullopt;
     }
     return pressButton(dialog, dialog.focus);
+}
+
+// Arrow keys move the focus to the next or previous usable button of the focused control's
+// group, wrapping inside the group, as Windows does; an auto radio button reached this way is
+// clicked, so the check follows the focus. Statics never take the focus.
+std::optional<DialogResult> arrow(LiveDialog& dialog, bool forward) {
+    if (dialog.focus == detail::kNoFocus) {
+        return std::nullopt;
+    }
+    const std::size_t group = dialog.controls[dialog.focus].groupStart;
+    std::size_t end = group + 1;
+    while (end < dialog.controls.size() && dialog.controls[end].groupStart == group) {
+        ++end;
+    }
+    const std::size_t size = end - group;
+    std::size_t index = static_cast<std::size_t>(dialog.focus);
+    for (std::size_t step = 1; step < size; ++step) {
+        index = group + (index - group + (forward ? 1 : size - 1)) % size;
+        const LiveControl& candidate = dialog.controls[index];
+        if (detail::isUsable(candidate) && detail::isButtonLike(candidate)) {
+            dialog.focus = static_cast<int>(index);
+            detail::notifyChanged(dialog);
+            if (candidate.layout->kind == ControlKind::autoRadio &&
+                (candidate.checkState & BST_CHECKED) == 0) {
+                return pressButton(dialog, dialog.focus);
+            }
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
 }
 
 bool isPushButton(const LiveControl& control) {
@@ -107,6 +138,9 @@ std::optional<DialogResult> deliverInput(WindowHandle handle, InputEvent input) 
     case InputKind::backTab:
         detail::moveFocus(*dialog, input.kind == InputKind::tab);
         return std::nullopt;
+    case InputKind::up:
+    case InputKind::down:
+        return arrow(*dialog, input.kind == InputKind::down);
     case InputKind::closeBox:
         return closeBox(*dialog);
     case InputKind::abandon:

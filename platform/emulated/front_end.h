@@ -15,6 +15,8 @@ enum class InputKind {
     space,    // presses the focused button, check box or radio button
     tab,      // focus to the next tab stop
     backTab,  // focus to the previous tab stop (Shift-Tab)
+    up,       // arrow up or left: the previous button of the focused control's group
+    down,     // arrow down or right: the next button of the focused control's group
     closeBox, // the title bar's close box (only where the template has one)
     abandon,  // no more input can come: the dialog ends with -1 without its procedure
 };

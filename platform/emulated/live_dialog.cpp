@@ -14,7 +14,7 @@ std::vector<std::unique_ptr<LiveDialog>>& registry() {
 }
 
 bool isTabStop(const LiveControl& control) {
-    return control.layout->tabStop && isUsable(control);
+    return control.tabStop && isUsable(control);
 }
 
 // A radio group is one tab stop; Tab lands on its checked button (else on the stop itself).
@@ -33,19 +33,13 @@ int tabTarget(const LiveDialog& dialog, int index) {
     return index;
 }
 
-// Where the focus stands in the tab order: a radio button counts as its group's tab stop.
-int tabAnchor(const LiveDialog& dialog, int focus) {
-    const LiveControl& focused = dialog.controls[focus];
-    if (focused.layout->kind != ControlKind::autoRadio) {
-        return focus;
-    }
-    for (std::size_t i = 0; i < dialog.controls.size(); ++i) {
-        const LiveControl& member = dialog.controls[i];
-        if (member.groupStart == focused.groupStart && member.layout->tabStop) {
-            return static_cast<int>(i);
-        }
-    }
-    return focus;
+// The buttons of one radio group count as one stop, even while more than one of them carries a
+// tab stop (one from the template, another from its check).
+bool sameRadioGroup(const LiveDialog& dialog, int a, int b) {
+    const LiveControl& first = dialog.controls[a];
+    const LiveControl& second = dialog.controls[b];
+    return first.layout->kind == ControlKind::autoRadio &&
+           second.layout->kind == ControlKind::autoRadio && first.groupStart == second.groupStart;
 }
 
 } // namespace
@@ -65,7 +59,8 @@ LiveDialog& createDialog(const DialogTemplate& layout, ModuleHandle module, Wind
             groupStart = i;
         }
         dialog->controls.push_back({&control, control.text == nullptr ? "" : control.text,
-                                    !control.disabled, !control.hidden, BST_UNCHECKED, groupStart});
+                                    !control.disabled, !control.hidden, BST_UNCHECKED, groupStart,
+                                    control.tabStop});
     }
     registry().push_back(std::move(dialog));
     return *registry().back();
@@ -152,11 +147,12 @@ void moveFocus(LiveDialog& dialog, bool forward) {
     if (count == 0) {
         return;
     }
-    int index =
-        dialog.focus == kNoFocus ? (forward ? count - 1 : 0) : tabAnchor(dialog, dialog.focus);
+    const int from = dialog.focus;
+    int index = from == kNoFocus ? (forward ? count - 1 : 0) : from;
     for (int step = 0; step < count; ++step) {
         index = (index + (forward ? 1 : count - 1)) % count;
-        if (isTabStop(dialog.controls[index])) {
+        if (isTabStop(dialog.controls[index]) &&
+            (from == kNoFocus || !sameRadioGroup(dialog, from, index))) {
             dialog.focus = tabTarget(dialog, index);
             notifyChanged(dialog);
             return;
@@ -173,6 +169,13 @@ void dropFocusIfUnusable(LiveDialog& dialog) {
 void notifyChanged(LiveDialog& dialog) {
     if (dialog.opened && activeFrontEnd() != nullptr) {
         activeFrontEnd()->dialogChanged(handleOf(dialog));
+    }
+}
+
+void storeCheckState(LiveControl& control, unsigned state) {
+    control.checkState = state;
+    if (control.layout->kind == ControlKind::autoRadio) {
+        control.tabStop = state != BST_UNCHECKED;
     }
 }
 

@@ -19,6 +19,9 @@ struct LiveControl {
     bool visible;
     unsigned checkState;
     std::size_t groupStart; // index of the control that starts its group
+    // WS_TABSTOP as it stands now: a radio button gains it when checked and loses it when
+    // unchecked, as the Windows button control does, so its group is reached by Tab.
+    bool tabStop;
 };
 
 struct LiveDialog {
@@ -59,5 +62,7 @@ void moveFocus(LiveDialog& dialog, bool forward);
 // Drops the focus when its control can no longer take it.
 void dropFocusIfUnusable(LiveDialog& dialog);
 void notifyChanged(LiveDialog& dialog);
+// Sets a radio button's or check box's state; a radio button's tab stop follows its check.
+void storeCheckState(LiveControl& control, unsigned state);
 
 } // namespace emulated::detail

@@ -165,3 +165,13 @@ bool matchesPatternNoCase(std::string_view pattern, std::string_view name) {
     }
     return p == pattern.size();
 }
+
+std::string corePathFromNative(std::string_view native) {
+    std::string core(native);
+    for (char& c : core) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return core;
+}

@@ -39,3 +39,6 @@ int compareNamesNoCase(std::string_view a, std::string_view b);
 
 // Whole-name match of `name` against a pattern of * and ?, without regard to ASCII case.
 bool matchesPatternNoCase(std::string_view pattern, std::string_view name);
+
+// The Windows form of a native path, as the core keeps it: every slash becomes a backslash.
+std::string corePathFromNative(std::string_view native);

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/platform.h"
+#include "platform/posix/posix_paths.h"
 
 namespace {
 
@@ -67,9 +68,6 @@ void getCurrentDirectory(char* buffer, std::size_t capacity) {
         buffer[0] = '\0';
         return;
     }
-    for (char* p = buffer; *p != '\0'; ++p) {
-        if (*p == '/') {
-            *p = '\\';
-        }
-    }
+    const std::string core = corePathFromNative(buffer);
+    core.copy(buffer, core.size());
 }

@@ -234,6 +234,108 @@ TEST_F(EmulatedDialogTest, RadioGroupIsOneTabStopLandingOnItsCheckedButton) {
     EXPECT_EQ(focusWalk(dialog, InputKind::backTab, 2), (std::vector<int>{12, 10}));
 }
 
+TEST_F(EmulatedDialogTest, CheckedRadioButtonIsTheTabStopOfItsGroupAndFollowsTheCheck) {
+    WindowHandle dialog = open("ManSetDialog");
+    EXPECT_EQ(focusWalk(dialog, InputKind::tab, 2),
+              (std::vector<int>{IDC_FOLD_AND_HOOK, IDC_MANSET_OK}))
+        << "no radio button is checked yet, and the template gives them no tab stop";
+    setCheckState(dialog, IDC_NAV_LIGHTS_FX, BST_CHECKED);
+    setCheckState(dialog, IDC_STROBE_LIGHTS_FX, BST_CHECKED);
+    EXPECT_EQ(focusWalk(dialog, InputKind::tab, 4),
+              (std::vector<int>{IDC_NAV_LIGHTS_FX, IDC_STROBE_LIGHTS_FX, IDC_FOLD_AND_HOOK,
+                                IDC_MANSET_OK}));
+    emulated::clickControl(dialog, IDC_NAV_LIGHTS_MDL);
+    EXPECT_EQ(focusWalk(dialog, InputKind::backTab, 4),
+              (std::vector<int>{IDC_MANSET_OK, IDC_FOLD_AND_HOOK, IDC_STROBE_LIGHTS_FX,
+                                IDC_NAV_LIGHTS_MDL}));
+}
+
+struct ArrowCase {
+    const char* name;
+    int focusBy;   // clicked first, so it holds the focus
+    int disabled;  // disabled before the arrow, 0 for none
+    InputKind key; // up or down
+    int focusAfter;
+    std::vector<std::uintptr_t> commandsAfterClick;
+    unsigned checkOfFirstRadio; // IDC_PAX_3_CLASSES afterwards
+};
+
+TEST_F(EmulatedDialogTest, ArrowsMoveWithinTheFocusedGroupAndCarryTheRadioCheck) {
+    const ArrowCase cases[] = {
+        {"next radio",
+         IDC_PAX_3_CLASSES,
+         0,
+         InputKind::down,
+         IDC_PAX_2_CLASSES,
+         {IDC_PAX_2_CLASSES},
+         kUnchecked},
+        {"previous wraps to the last",
+         IDC_PAX_3_CLASSES,
+         0,
+         InputKind::up,
+         IDC_CARGO,
+         {IDC_CARGO},
+         kUnchecked},
+        {"disabled radio skipped",
+         IDC_PAX_3_CLASSES,
+         IDC_PAX_2_CLASSES,
+         InputKind::down,
+         IDC_PAX_1_CLASS,
+         {IDC_PAX_1_CLASS},
+         kUnchecked},
+        {"push buttons: no command, statics skipped",
+         IDC_TRIMDESK,
+         0,
+         InputKind::down,
+         IDC_CHOOSE_AIRCRAFT,
+         {},
+         kChecked},
+        {"backwards over the statics",
+         IDC_REALISTIC_BRAKES,
+         0,
+         InputKind::up,
+         IDC_UNINSTALL,
+         {},
+         kChecked},
+        {"alone in its group",
+         IDC_ENGINE_SOUNDS,
+         IDC_CHOOSE_SAME,
+         InputKind::down,
+         IDC_ENGINE_SOUNDS,
+         {},
+         kChecked},
+    };
+    for (const ArrowCase& c : cases) {
+        WindowHandle dialog = open("MainDialog");
+        for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
+            enableControl(dialog, control.id, true);
+        }
+        setCheckState(dialog, IDC_PAX_3_CLASSES, BST_CHECKED);
+        if (c.disabled != 0) {
+            enableControl(dialog, c.disabled, false);
+        }
+        emulated::clickControl(dialog, c.focusBy);
+        const std::size_t before = commands(dialog).size();
+        emulated::pressKey(dialog, c.key);
+        EXPECT_EQ(emulated::focusedControlId(dialog), c.focusAfter) << c.name;
+        const std::vector<std::uintptr_t> all = commands(dialog);
+        EXPECT_EQ(std::vector<std::uintptr_t>(all.begin() + static_cast<long>(before), all.end()),
+                  c.commandsAfterClick)
+            << c.name;
+        EXPECT_EQ(getCheckState(dialog, IDC_PAX_3_CLASSES), c.checkOfFirstRadio) << c.name;
+        if (!c.commandsAfterClick.empty()) {
+            EXPECT_EQ(getCheckState(dialog, c.focusAfter), kChecked) << c.name;
+        }
+        emulated::closeDialogForTest(dialog);
+        opened_.pop_back();
+    }
+    // Without a focus the arrows do nothing.
+    WindowHandle dialog = open("MainDialog");
+    enableControl(dialog, IDC_CHOOSE_AIRCRAFT, false);
+    EXPECT_FALSE(emulated::pressKey(dialog, InputKind::down).has_value());
+    EXPECT_EQ(emulated::focusedControlId(dialog), 0);
+}
+
 TEST_F(EmulatedDialogTest, NestedModalDialogRunsItsOwnLoopInsideTheCommand) {
     WindowHandle main = open("MainDialog");
     script_.nestOn = IDC_CHOOSE_AIRCRAFT;

@@ -1,0 +1,35 @@
+// zrk-md11-installer: the installer for Linux and macOS, its dialogs drawn in the terminal. The
+// same entry as Install.exe, single-instance guard included; the exit code is its result.
+#include <clocale>
+#include <cstdio>
+
+#include "app/program_entry.h"
+#include "platform/emulated/front_end.h"
+#include "platform/terminal/terminal_front_end.h"
+#include "platform/terminal/terminal_session.h"
+
+namespace {
+
+// Puts the terminal back however main is left, an exception included.
+struct TerminalScope {
+    ~TerminalScope() {
+        emulated::setFrontEnd(nullptr);
+        terminal::stopTerminal();
+    }
+};
+
+} // namespace
+
+int main() {
+    std::setlocale(LC_CTYPE, "");
+    if (!terminal::startTerminal()) {
+        std::fputs("zrk-md11-installer: run it in a terminal (standard input and output).\n",
+                   stderr);
+        return 2;
+    }
+    TerminalScope scope;
+    terminal::TerminalFrontEnd frontEnd;
+    emulated::setFrontEnd(&frontEnd);
+    // The templates are data of this program, so no module handle is needed to find them.
+    return runInstaller(nullptr);
+}
