@@ -1,60 +1,36 @@
 // The fault-injecting wrapper of the file-operations table.
 #include "tests/support/failing_file_ops.h"
 
-#include <cstdio>
 #include <cstdlib>
+#include <utility>
 
 namespace {
 
 FailingFileOps* active = nullptr;
 
+// Stands in for one entry of the table: counts the call, then fails it or hands it on.
+template <FileCall kind, auto entry, auto failure, typename... Args>
+auto wrapped(Args... args) -> decltype((std::declval<FileOps&>().*entry)(args...)) {
+    unsigned call = ++active->calls[int(kind)];
+    return call == active->failAt[int(kind)] ? failure : (active->saved.*entry)(args...);
+}
+
 } // namespace
 
-FailingFileOps::FailingFileOps() : saved_(fileOps()) {
-    if (active != nullptr) {
-        std::fputs("FailingFileOps: only one may be installed at a time\n", stderr);
-        std::abort();
+FailingFileOps::FailingFileOps() : saved(fileOps()) {
+    if (std::exchange(active, this) != nullptr) {
+        std::abort(); // a second one would wrap the first and restore the wrong table
     }
-    active = this;
     FileOps& live = fileOps();
-    live.openFile = open;
-    live.readFile = read;
-    live.writeFile = write;
-    live.moveFile = move;
-    live.copyFile = copy;
-    live.deleteFile = remove;
+    live.openFile = wrapped<FileCall::open, &FileOps::openFile, nullptr>;
+    live.readFile = wrapped<FileCall::read, &FileOps::readFile, -1>;
+    live.writeFile = wrapped<FileCall::write, &FileOps::writeFile, false>;
+    live.moveFile = wrapped<FileCall::move, &FileOps::moveFile, false>;
+    live.copyFile = wrapped<FileCall::copy, &FileOps::copyFile, false>;
+    live.deleteFile = wrapped<FileCall::remove, &FileOps::deleteFile, false>;
 }
 
 FailingFileOps::~FailingFileOps() {
-    fileOps() = saved_;
+    fileOps() = saved;
     active = nullptr;
-}
-
-bool FailingFileOps::failsNow(FileCall kind) {
-    int i = index(kind);
-    return ++active->calls_[i] == active->failAt_[i];
-}
-
-RawFile* FailingFileOps::open(const char* path, FileAccess access) {
-    return failsNow(FileCall::open) ? nullptr : active->saved_.openFile(path, access);
-}
-
-std::ptrdiff_t FailingFileOps::read(RawFile* file, void* buffer, std::size_t size) {
-    return failsNow(FileCall::read) ? -1 : active->saved_.readFile(file, buffer, size);
-}
-
-bool FailingFileOps::write(RawFile* file, const void* data, std::size_t size) {
-    return !failsNow(FileCall::write) && active->saved_.writeFile(file, data, size);
-}
-
-bool FailingFileOps::move(const char* from, const char* to) {
-    return !failsNow(FileCall::move) && active->saved_.moveFile(from, to);
-}
-
-bool FailingFileOps::copy(const char* from, const char* to) {
-    return !failsNow(FileCall::copy) && active->saved_.copyFile(from, to);
-}
-
-bool FailingFileOps::remove(const char* path) {
-    return !failsNow(FileCall::remove) && active->saved_.deleteFile(path);
 }

@@ -1,197 +1,147 @@
-// The file operations as the core relies on them: every component of a name resolved without
-// regard to letter case, moves that never replace, copies that do, deletes of files only.
+// The file-operations table as the core relies on it, and its fault-injecting test wrapper.
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <filesystem>
+#include <sstream>
 #include <string>
+#include <tuple>
 
 #include "platform/platform.h"
+#include "tests/support/failing_file_ops.h"
 #include "tests/support/test_files.h"
+
+namespace fs = std::filesystem;
 
 namespace {
 
-// The whole file through the table; false when it cannot be opened or read.
-bool readThroughOps(const std::string& path, std::string* bytes) {
-    RawFile* file = fileOps().openFile(path.c_str(), FileAccess::read);
-    if (file == nullptr) {
-        return false;
+// "Panel/ Panel/a.cfg=own b.cfg": a folder ends in '/'; a file without "=bytes" holds its own
+// name, so its size and its bytes tell which entry was found, moved or copied.
+FileTree layout(const std::string& text) {
+    FileTree tree;
+    std::istringstream entries(text);
+    for (std::string entry; entries >> entry;) {
+        std::size_t eq = entry.find('=');
+        std::string path = entry.substr(0, eq);
+        tree[path] = eq != entry.npos ? entry.substr(eq + 1) : path.substr(path.rfind('/') + 1);
     }
-    bytes->clear();
-    char buffer[64];
-    std::ptrdiff_t count;
-    while ((count = fileOps().readFile(file, buffer, sizeof buffer)) > 0) {
-        bytes->append(buffer, static_cast<std::size_t>(count));
-    }
-    return fileOps().closeFile(file) && count == 0;
+    return tree;
 }
 
-bool writeThroughOps(const std::string& path, const std::string& bytes) {
-    RawFile* file = fileOps().openFile(path.c_str(), FileAccess::write);
-    if (file == nullptr) {
-        return false;
-    }
-    bool written = fileOps().writeFile(file, bytes.data(), bytes.size());
-    return fileOps().closeFile(file) && written;
+using FileOp = bool (*)(const char* path, const char* target);
+bool writeBytes(const char* path, const char* bytes) {
+    RawFile* file = fileOps().openFile(path, FileAccess::write);
+    bool written = file != nullptr && fileOps().writeFile(file, bytes, std::strlen(bytes));
+    return file != nullptr && fileOps().closeFile(file) && written;
+}
+bool readable(const char* path, const char*) {
+    RawFile* file = fileOps().openFile(path, FileAccess::read);
+    return file != nullptr && fileOps().closeFile(file);
+}
+bool removeFile(const char* path, const char*) {
+    return deleteFile(path);
 }
 
 } // namespace
 
-TEST(FileOps, ResolvesEveryComponentWithoutRegardToCase) {
-    struct Case {
-        const char* onDisk;
-        const char* asked;
-        const char* storedName;
+TEST(FindFirst, PathsAndPatternsGiveTheFirstEntryAsStored) {
+    // {entries, asked, expected}: an expected name ending in '/' is a folder's; null: no match.
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"a/Bb/cc/Dd.txt", "A\\bB\\.\\CC\\..\\cc\\dD.TXT", "Dd.txt"},
+        {"Panel/Panel.cfg", "Panel\\Panel.cfg_ORIGINAL", nullptr},
+        {"model.a/ Model/ MODEL.B/", "model.", "Model/"}, // Windows drops a final dot
+        {"amodel/ modelb/ Model.A/ MODEL/", "model*", "MODEL/"},
+        {"x_a.mdl XA.MDL", "*.mdl", "XA.MDL"}, // letters fold to upper case, before '_'
+        // Enough entries that no listing order gives the first by chance; case before bytes.
+        {"X_E.mdl x_d.mdl X_C.mdl X_B.mdl x_a.mdl x_f.mdl X_G.mdl a.txt", "*.MDL", "x_a.mdl"},
+        {"Model.B/b.mdl Model.B/A.Mdl", "MODEL.b\\*.MDL", "A.Mdl"},
+        {"md11.mdl.bak mdl md11.ge.mdl", "md*.mdl", "md11.ge.mdl"}, // the whole name matches
+        {"", "*", nullptr},                                         // "." and ".." are no entries
     };
-    const Case cases[] = {
-        {"Panel/panel.cfg", "PANEL\\PANEL.CFG", "panel.cfg"},
-        {"a/Bb/cc/Dd.txt", "A\\bB\\CC\\dD.TXT", "Dd.txt"},
-        {"Sub Dir/x.cfg", "sub dir\\.\\X.cfg", "x.cfg"},
-        {"one/two.cfg", "ONE\\..\\One\\TWO.CFG", "two.cfg"},
-        {"Model/sub.MDL", "model\\SUB.mdl.", "sub.MDL"}, // a final dot is dropped
-    };
-    TestFolder folder;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.asked);
-        folder.put(c.onDisk, c.onDisk);
-        std::string bytes;
-        EXPECT_TRUE(readThroughOps(folder.core(c.asked), &bytes));
-        EXPECT_EQ(bytes, c.onDisk);
-        FindResult found;
-        ASSERT_TRUE(findFirst(folder.core(c.asked).c_str(), &found));
-        EXPECT_STREQ(found.name, c.storedName);
-    }
-}
-
-TEST(FileOps, CreatesInsideAnExistingFolderOfOtherCase) {
-    TestFolder folder;
-    folder.put("SOUND/");
-    EXPECT_TRUE(writeThroughOps(folder.core("Sound\\sound.cfg"), "new"));
-    EXPECT_TRUE(
-        copyFile(folder.core("sound\\SOUND.CFG").c_str(), folder.core("sOUND\\copy.cfg").c_str()));
-    EXPECT_EQ(folder.tree(),
-              (FileTree{{"SOUND/", ""}, {"SOUND/sound.cfg", "new"}, {"SOUND/copy.cfg", "new"}}));
-}
-
-TEST(FileOps, WritingAFileOfOtherCaseReplacesIt) {
-    TestFolder folder;
-    folder.put("Panel/panel.cfg", "the aircraft's own panel");
-    EXPECT_TRUE(writeThroughOps(folder.core("PANEL\\PANEL.CFG"), "alias"));
-    EXPECT_EQ(folder.tree(), (FileTree{{"Panel/", ""}, {"Panel/panel.cfg", "alias"}}));
-}
-
-TEST(FileOps, OpensNoFolderAndNoMissingFile) {
-    TestFolder folder;
-    folder.put("Panel/");
-    EXPECT_EQ(fileOps().openFile(folder.core("panel").c_str(), FileAccess::read), nullptr);
-    EXPECT_EQ(fileOps().openFile(folder.core("panel.cfg").c_str(), FileAccess::read), nullptr);
-    EXPECT_EQ(fileOps().openFile(folder.core("none\\panel.cfg").c_str(), FileAccess::write),
-              nullptr);
-}
-
-#ifndef _WIN32
-// Only a case-sensitive file system holds both; the choice must not follow the listing order.
-TEST(FileOps, PicksTheFirstInOrderOfEntriesThatDifferOnlyInCase) {
-    TestFolder folder;
-    folder.put("panel/a.cfg", "lower");
-    folder.put("Panel/a.cfg", "upper");
-    std::string bytes;
-    EXPECT_TRUE(readThroughOps(folder.core("PANEL\\A.CFG"), &bytes));
-    EXPECT_EQ(bytes, "upper");
-}
-#endif
-
-TEST(FileOps, MoveNeverReplaces) {
-    struct Case {
-        const char* title;
-        FileTree before;
-        const char* from;
-        const char* to;
-        bool moved;
-        FileTree after; // empty: as before
-    };
-    const Case cases[] = {
-        {"free target",
-         {{"Panel/", ""}, {"Panel/panel.cfg", "own"}},
-         "PANEL\\Panel.cfg",
-         "panel\\PANEL.cfg_ORIGINAL",
-         true,
-         {{"Panel/", ""}, {"Panel/PANEL.cfg_ORIGINAL", "own"}}},
-        {"into a folder of other case",
-         {{"a.cfg", "A"}, {"Sub/", ""}},
-         "A.CFG",
-         "SUB\\a.cfg",
-         true,
-         {{"Sub/", ""}, {"Sub/a.cfg", "A"}}},
-        {"target exists", {{"a.cfg", "A"}, {"b.cfg", "B"}}, "a.cfg", "b.cfg", false, {}},
-        {"target exists in other case",
-         {{"a.cfg", "A"}, {"B.CFG", "B"}},
-         "a.cfg",
-         "b.cfg",
-         false,
-         {}},
-        {"target is a folder of other case",
-         {{"a.cfg", "A"}, {"SUB/", ""}},
-         "a.cfg",
-         "sub",
-         false,
-         {}},
-        {"missing source", {{"b.cfg", "B"}}, "a.cfg", "c.cfg", false, {}},
-        {"missing target folder", {{"a.cfg", "A"}}, "a.cfg", "none\\a.cfg", false, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.title);
+    for (const auto& [entries, asked, expected] : cases) {
+        SCOPED_TRACE(asked);
         TestFolder folder;
-        folder.put(c.before);
-        EXPECT_EQ(moveFile(folder.core(c.from).c_str(), folder.core(c.to).c_str()), c.moved);
-        EXPECT_EQ(folder.tree(), c.after.empty() ? c.before : c.after);
+        folder.put(layout(entries));
+        std::string name = expected != nullptr ? expected : "";
+        FindResult found{};
+        ASSERT_EQ(findFirst(folder.core(asked).c_str(), &found), expected != nullptr);
+        EXPECT_EQ(found.name + std::string(found.isDirectory ? "/" : ""), name);
+        EXPECT_EQ(found.sizeLow, name.ends_with('/') ? 0 : name.size());
     }
 }
 
-TEST(FileOps, CopyReplacesTheTarget) {
-    struct Case {
-        const char* title;
-        FileTree before;
-        const char* from;
-        const char* to;
-        bool copied;
-        FileTree after; // empty: as before
+TEST(FileOps, ChangeTheFolderAsWindowsWould) {
+    // {op, done, entries, path, target or bytes, entries after (null: as before)}, in the folder.
+    const std::tuple<FileOp, bool, const char*, const char*, const char*, const char*> cases[] = {
+        {writeBytes, true, "SOUND/", "Sound\\sound.cfg", "new", "SOUND/ SOUND/sound.cfg=new"},
+        {writeBytes, true, "Panel/a.cfg", "PANEL\\A.CFG", "new", "Panel/ Panel/a.cfg=new"},
+        {readable, false, "Panel/", "panel", "", nullptr},
+        {moveFile, true, "Panel/a.cfg", "PANEL\\A.cfg", "panel\\A.OLD", "Panel/ Panel/A.OLD=a.cfg"},
+        {moveFile, true, "a.cfg Sub/", "A.CFG", "SUB\\a.cfg", "Sub/ Sub/a.cfg"},
+        {moveFile, false, "a.cfg b.cfg", "a.cfg", "b.cfg", nullptr},
+        {moveFile, false, "a.cfg B.CFG", "a.cfg", "b.cfg", nullptr},
+        {moveFile, false, "b.cfg", "a.cfg", "c.cfg", nullptr},
+        {copyFile, true, "res/x.air", "RES\\X.AIR", "Res\\y.air", "res/ res/x.air res/y.air=x.air"},
+        {copyFile, true, "x.air MD-11.AIR=longer", "x.air", "md-11.air", "x.air MD-11.AIR=x.air"},
+        {copyFile, false, "a.cfg", "a.cfg", "A.CFG", nullptr}, // onto itself
+        {removeFile, true, "Panel/a.cfg b.cfg", "panel\\A.CFG", "", "Panel/ b.cfg"},
+        {removeFile, false, "Panel/", "panel", "", nullptr},
     };
-    const Case cases[] = {
-        {"new target",
-         {{"res/x.air", "tuned"}},
-         "RES\\X.AIR",
-         "x.air",
-         true,
-         {{"res/", ""}, {"res/x.air", "tuned"}, {"x.air", "tuned"}}},
-        {"longer target of other case",
-         {{"x.air", "tuned"}, {"MD-11_ZRK.AIR", "older, longer"}},
-         "x.air",
-         "md-11_zrk.air",
-         true,
-         {{"x.air", "tuned"}, {"MD-11_ZRK.AIR", "tuned"}}},
-        {"missing source", {{"b.cfg", "B"}}, "a.cfg", "b.cfg", false, {}},
-        {"source is a folder", {{"a/", ""}}, "a", "b", false, {}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.title);
+    const fs::path saved = fs::current_path();
+    for (const auto& [op, done, entries, path, target, after] : cases) {
+        SCOPED_TRACE(std::string(path) + " " + target);
         TestFolder folder;
-        folder.put(c.before);
-        EXPECT_EQ(copyFile(folder.core(c.from).c_str(), folder.core(c.to).c_str()), c.copied);
-        EXPECT_EQ(folder.tree(), c.after.empty() ? c.before : c.after);
+        folder.put(layout(entries));
+        FileTree before = folder.tree();
+        fs::current_path(folder.nativePath());
+        EXPECT_EQ(op(path, target), done);
+        fs::current_path(saved);
+        EXPECT_EQ(folder.tree(), after != nullptr ? layout(after) : before);
     }
 }
 
-TEST(FileOps, CopyOntoItselfKeepsTheBytes) {
+TEST(FileOps, PathsAndSizesAreCutToTheCoreFields) {
     TestFolder folder;
-    folder.put("aircraft.cfg", "contents");
-    copyFile(folder.core("aircraft.cfg").c_str(), folder.core("AIRCRAFT.CFG").c_str());
-    EXPECT_EQ(folder.tree(), (FileTree{{"aircraft.cfg", "contents"}}));
+    folder.put("c");
+    for (std::size_t length : {kPathCapacity, kPathCapacity - 1}) {
+        // Names of that length: the file is there, only its path is too long.
+        std::string a(length - folder.corePath().size(), 'a'), b = a.substr(1) + "b";
+        folder.put(a);
+        EXPECT_EQ(pathExists(folder.core(a).c_str()), length < kPathCapacity);
+        EXPECT_EQ(moveFile(folder.core("c").c_str(), folder.core(b).c_str()),
+                  length < kPathCapacity);
+    }
+    folder.put("big.mdl");
+    std::error_code error;
+    fs::resize_file(folder.native("big.mdl"), (std::uintmax_t{1} << 32) + 5, error);
+    if (error) {
+        GTEST_SKIP() << "no sparse file of 4 GiB here: " << error.message();
+    }
+    FindResult found;
+    ASSERT_TRUE(findFirst(folder.core("BIG.MDL").c_str(), &found));
+    EXPECT_EQ(found.sizeLow, 5u); // the low 32 bits
 }
 
-TEST(FileOps, DeleteRemovesFilesOnly) {
-    TestFolder folder;
-    folder.put({{"Panel/", ""}, {"Panel/Panel.cfg", "x"}, {"keep.cfg", "k"}});
-    EXPECT_TRUE(deleteFile(folder.core("panel\\PANEL.CFG").c_str()));
-    EXPECT_FALSE(deleteFile(folder.core("panel").c_str()));
-    EXPECT_FALSE(deleteFile(folder.core("missing.cfg").c_str()));
-    EXPECT_EQ(folder.tree(), (FileTree{{"Panel/", ""}, {"keep.cfg", "k"}}));
+TEST(FailingFileOps, FailsExactlyTheChosenCallAndRestoresTheTable) {
+    const std::tuple<FileCall, void (FailingFileOps::*)(unsigned), FileOp> cases[] = {
+        {FileCall::open, &FailingFileOps::failOpenNumber, readable},
+        {FileCall::move, &FailingFileOps::failMoveNumber, moveFile},
+        {FileCall::copy, &FailingFileOps::failCopyNumber, copyFile},
+        {FileCall::remove, &FailingFileOps::failDeleteNumber, removeFile},
+    };
+    const FileOps real = fileOps();
+    for (const auto& [kind, choose, op] : cases) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        TestFolder folder;
+        folder.put(layout("1 2 3"));
+        FailingFileOps failing;
+        (failing.*choose)(2);
+        for (std::string n : {"1", "2", "3"}) {
+            FileTree before = folder.tree();
+            EXPECT_EQ(op(folder.core(n).c_str(), folder.core(n + "b").c_str()), n != "2");
+            EXPECT_TRUE(n != "2" || folder.tree() == before);
+        }
+        EXPECT_EQ(failing.callCount(kind), 3u);
+    }
+    EXPECT_EQ(std::memcmp(&fileOps(), &real, sizeof real), 0);
 }
