@@ -1,293 +1,276 @@
-// "Choose MD-11 aircraft" around the identification: the file-open request, the folder name,
-// refusals, a cancelled choice, the sibling sound folder and "Choose same".
+// "Choose MD-11 aircraft" on real aircraft folders: the file-open request, the folder name,
+// refusals, a cancelled choice and the sibling sound folder; the identification of model family,
+// version, type and engines, with the status text and exactly the controls that fit each
+// outcome; for an unidentified version, the manual settings dialog, nested and driven by input.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
-#include <ostream>
+#include <map>
 #include <string>
 #include <vector>
 
+#include "analysis/result_codes.h"
 #include "app/installer_state.h"
 #include "resources/control_ids.h"
 #include "tests/support/aircraft_fixture.h"
+#include "tests/support/failing_file_ops.h"
 #include "tests/support/main_dialog_fixture.h"
 
 namespace fs = std::filesystem;
+using emulated::InputEvent;
+using emulated::InputKind;
 
 namespace {
 
+const std::string kNotSupported = "This Aircraft is not supported.\n";
+const std::string kInstalled = "ZRK MD-11 panel already installed.\n";
 const std::string kCorvane = "Corvane MD-11 model identified.\nSingle available configuration "
                              "correspond to:\nMD-11 PAX, with General Electric CF6-80C2D1F "
                              "engines\n";
-const std::vector<int> kPaxOffer = {IDC_INSTALL,       IDC_REALISTIC_BRAKES, IDC_TRIMDESK,
-                                    IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES,    IDC_PAX_1_CLASS};
+const std::string kOverland = "Overland MD-11 model identified.\nSingle available configuration "
+                              "correspond to:\nMD-11 PAX, with Pratt && Whitney PW4462 engines\n";
+const std::string kV10 = "Version 1.0 identified.", kV15 = "Version 1.5 identified.";
+const std::string kPax = "MD-11", kCombi = "MD-11C \"COMBI\"", kCargo = "MD-11F \"CARGO\"";
+const std::string kTypeDefault = "MD-11 by default (unable to identify)";
+const std::string kGe = "General Electric CF6-80C2D1F\n", kPw = "Pratt && Whitney PW4462\n";
+const std::string kEnginesDefault = "GE CF6-80C2D1F by default (unable to identify)\n";
 
-void writeCorvane(AircraftFolder& folder) {
-    folder.writeSingleAircraftConfig("md11");
-    folder.addFile("md11.air", 10015);
+std::string ifdg(const std::string& version, const std::string& type, const std::string& engines) {
+    return "iFDG MD-11 model identified.\n" + version + "\nAircraft type: " + type +
+           "\nMotorization: " + engines;
+}
+// A PAX General Electric aircraft of unidentified version, with the manual settings shown.
+std::string manual(const std::string& settings) {
+    return ifdg("Unknow version (manual settings: " + settings, kPax, kGe);
 }
 
-// The aircraft folder as the file system names it, and its own name.
-fs::path folderOf(const AircraftFolder& folder) {
-    return fs::path(folder.nativePath("aircraft.cfg")).parent_path();
-}
-std::string folderName(const AircraftFolder& folder) {
-    return folderOf(folder).filename().string();
+// Input for the manual settings dialog, one letter each: n and s put the navigation and the
+// strobe lights on MDL, c toggles the commands box, o clicks OK, e is Escape, x the close box
+// and r Enter.
+void queueManualInputs(ScriptedFrontEnd& frontEnd, const std::string& letters) {
+    const std::map<char, InputEvent> inputs = {{'n', InputEvent::click(IDC_NAV_LIGHTS_MDL)},
+                                               {'s', InputEvent::click(IDC_STROBE_LIGHTS_MDL)},
+                                               {'c', InputEvent::click(IDC_FOLD_AND_HOOK)},
+                                               {'o', InputEvent::click(IDC_MANSET_OK)},
+                                               {'e', InputEvent::key(InputKind::escape)},
+                                               {'x', InputEvent::key(InputKind::closeBox)},
+                                               {'r', InputEvent::key(InputKind::enter)}};
+    for (char letter : letters) {
+        frontEnd.queueInput("ManSetDialog", inputs.at(letter));
+    }
 }
 
-class ChooseAircraftTest : public MainDialogTest {
+struct Case {
+    const char* sim;
+    std::uintmax_t airSize; // of sim.AIR; 0: no such file
+    bool soundFolder;
+    std::int32_t kind, variant, engines; // afterwards; 3 and 2 are the earlier type and engines
+    std::string status;
+    const char* modelFile = "MD11PG.mdl";
+    std::uintmax_t modelSize = 3153900; // version 1.5; 5000000: unidentified
+    const char* manualInputs = "";      // each one is taken, or the fixture fails the test
+    std::int32_t wingLightsMode = 2, foldAndHookCommands = 1; // earlier values, kept unless asked
+};
+
+const Case kCorvaneCase{"md11", 10015, true, modelCorvane, 3, 2, kCorvane};
+
+// The layout buttons an installable outcome enables, the first of them checked.
+std::vector<int> layoutsOf(const Case& c) {
+    const std::vector<int> layouts[] = {{},
+                                        {IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
+                                        {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
+                                        {IDC_CARGO}};
+    bool installable = c.kind != modelNotSupported && c.kind != modelAlreadyInstalled;
+    return layouts[!installable ? 0 : c.kind == modelIfdg ? c.variant : variantPax];
+}
+
+class ChooseAircraft : public MainDialogTest {
 protected:
+    // As an earlier analysis and the user may have left things: check marks away from their
+    // start, a CARGO Pratt & Whitney aircraft, manual settings that only that dialog changes.
+    void SetUp() override {
+        MainDialogTest::SetUp();
+        setCheckState(dialog(), IDC_REALISTIC_BRAKES, BST_UNCHECKED);
+        setCheckState(dialog(), IDC_ENGINE_SOUNDS, BST_CHECKED);
+        setCheckState(dialog(), IDC_PAX_3_CLASSES, BST_UNCHECKED);
+        setCheckState(dialog(), IDC_CARGO, BST_CHECKED);
+        installerState.aircraftVariant = variantCargo;
+        installerState.engineVariant = enginesPrattWhitney;
+        installerState.wingLightsMode = wingStrobesFromEffects;
+        installerState.foldAndHookCommands = 1;
+    }
+    void chooseAircraft(const Case& c) {
+        aircraft.writeSingleAircraftConfig(c.sim);
+        if (c.airSize != 0) {
+            aircraft.addFile(std::string(c.sim) + ".AIR", c.airSize);
+        }
+        aircraft.addFile(std::string("model\\") + c.modelFile, c.modelSize);
+        if (c.soundFolder) {
+            addSoundFolder();
+        }
+        queueManualInputs(frontEnd(), c.manualInputs);
+        chooseAircraftFile(aircraft.cfgPath());
+    }
+    fs::path folder() const { return fs::path(aircraft.nativePath("aircraft.cfg")).parent_path(); }
     AircraftFolder aircraft;
 };
 
-TEST_F(ChooseAircraftTest, AsksForTheFileProposingAircraftCfgEachTime) {
-    writeCorvane(aircraft);
-    chooseAircraftFile(aircraft.cfgPath());
-    cancelAircraftChoice();
+class Identification : public ChooseAircraft, public testing::WithParamInterface<Case> {};
 
-    ASSERT_EQ(frontEnd().fileRequests().size(), 2u);
-    for (const ScriptedFrontEnd::FileRequest& request : frontEnd().fileRequests()) {
-        EXPECT_EQ(request.title, "Please, search your FS2004 MD-11 aircraft");
-        EXPECT_EQ(request.flags, 0x1804u);
-        EXPECT_EQ(request.proposedName, "aircraft.cfg");
-        EXPECT_EQ(request.owner, dialog());
+TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
+    const Case& c = GetParam();
+    chooseAircraft(c);
+
+    EXPECT_EQ(control(IDC_STATUS).text, c.status);
+    EXPECT_EQ(installerState.modelKind, c.kind);
+    EXPECT_EQ(installerState.aircraftVariant, c.variant);
+    EXPECT_EQ(installerState.engineVariant, c.engines);
+    std::vector<int> layouts = layoutsOf(c), offered;
+    if (c.kind == modelAlreadyInstalled) {
+        offered = {IDC_UNINSTALL};
+    } else if (!layouts.empty()) {
+        offered = {IDC_INSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK};
+        std::erase(offered, c.soundFolder ? 0 : IDC_ENGINE_SOUNDS);
+        offered.insert(offered.end(), layouts.begin(), layouts.end());
     }
+    EXPECT_EQ(enabledOptions(), offered);
+    int layout = layouts.empty() ? IDC_CARGO : layouts[0]; // check marks are otherwise kept
+    EXPECT_EQ(checkedOptions(), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
+    EXPECT_EQ(installerState.wingLightsMode, c.wingLightsMode);
+    EXPECT_EQ(installerState.foldAndHookCommands, c.foldAndHookCommands);
+    // The manual settings dialog, only when asked: owned by the main dialog, with its beep.
+    bool asked = *c.manualInputs != 0;
+    EXPECT_EQ(frontEnd().dialogOwners(), (asked ? std::vector<WindowHandle>{nullptr, dialog()}
+                                                : std::vector<WindowHandle>{nullptr}));
+    EXPECT_EQ(frontEnd().beeps(), std::vector<unsigned>(asked ? 1 : 0, MB_ICONEXCLAMATION));
+    EXPECT_TRUE(frontEnd().messageBoxes().empty());
 }
 
-struct FolderNameCase {
-    const char* label;
-    fs::path (*currentFolder)(const AircraftFolder& folder); // null: the start folder
-    std::string (*chosenPath)(const AircraftFolder& folder);
-    std::string (*shownName)(const AircraftFolder& folder);
-};
-
-void PrintTo(const FolderNameCase& c, std::ostream* out) {
-    *out << c.label;
-}
-
-class FolderNameTest : public ChooseAircraftTest,
-                       public ::testing::WithParamInterface<FolderNameCase> {};
-
-TEST_P(FolderNameTest, NamesTheFolderThatHoldsTheChosenFile) {
-    const FolderNameCase& c = GetParam();
-    writeCorvane(aircraft);
-    std::optional<ScopedCurrentDirectory> current;
-    if (c.currentFolder != nullptr) {
-        current.emplace(c.currentFolder(aircraft));
-    }
-
-    chooseAircraftFile(c.chosenPath(aircraft));
-
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, c.shownName(aircraft));
-    // The file was found and analysed however it was named.
-    EXPECT_EQ(control(IDC_STATUS).text, kCorvane);
-}
-
+// Type and engines come from letters 5 and 6 of the model file's name. In the manual settings
+// dialog Escape's cancel and the missing close box end nothing: only OK, or Enter on it, does.
 INSTANTIATE_TEST_SUITE_P(
-    Paths, FolderNameTest,
-    ::testing::Values(
-        FolderNameCase{"FullPath", nullptr, [](const AircraftFolder& f) { return f.cfgPath(); },
-                       folderName},
-        FolderNameCase{
-            "OneBackslash", [](const AircraftFolder& f) { return folderOf(f).parent_path(); },
-            [](const AircraftFolder& f) { return folderName(f) + "\\aircraft.cfg"; }, folderName},
-        FolderNameCase{"NoBackslash", folderOf,
-                       [](const AircraftFolder&) { return std::string("aircraft.cfg"); },
-                       [](const AircraftFolder&) { return std::string(); }}),
-    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+    Outcomes, Identification,
+    testing::Values(
+        kCorvaneCase, Case{"MD11", 8756, false, modelOverland, 3, 2, kOverland},
+        Case{"md11", 10016, true, modelNotSupported, 3, 2, kNotSupported},
+        Case{"Md11", 8755, false, modelNotSupported, 3, 2, kNotSupported},
+        Case{"md11", 8336, false, modelNotSupported, 3, 2, kNotSupported},
+        Case{"md11x", 10015, false, modelNotSupported, 3, 2, kNotSupported},
+        Case{"MD-11", 8337, false, modelNotSupported, 3, 2, kNotSupported},
+        Case{"MD-11", 0, false, modelNotSupported, 3, 2, kNotSupported},
+        Case{"md-11_ZRK", 0, true, modelAlreadyInstalled, 3, 2, kInstalled},
+        Case{"voraz11E", 0, true, modelAlreadyInstalled, 3, 2, kInstalled},
+        Case{"md-11", 8336, true, modelIfdg, 1, 1, ifdg(kV10, kPax, kGe), "MD11PG.mdl", 4127528},
+        Case{"MD-11", 8336, true, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
+        Case{"MD-11", 8336, false, modelIfdg, 1, 2, ifdg(kV15, kPax, kPw), "md11pp.mdl"},
+        Case{"MD-11", 8336, true, modelIfdg, 2, 1, ifdg(kV15, kCombi, kGe), "MD11CG.mdl"},
+        Case{"MD-11", 8336, false, modelIfdg, 2, 2, ifdg(kV15, kCombi, kPw), "md11cp.mdl"},
+        Case{"MD-11", 8336, false, modelIfdg, 3, 2, ifdg(kV15, kCargo, kPw), "MD11FP.mdl"},
+        Case{"MD-11", 8336, false, modelIfdg, 3, 1, ifdg(kV15, kCargo, kGe), "md11fg.mdl"},
+        Case{"MD-11", 8336, false, modelIfdg, 1, 1, ifdg(kV15, kTypeDefault, kEnginesDefault),
+             "MD11XY.mdl"},
+        Case{"MD-11", 8336, true, modelIfdg, 1, 1, manual("FX=nav+strobe +commands)"), "MD11PG.mdl",
+             5000000, "o", 3, 1},
+        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("MDL=nav+strobe)"), "MD11PG.mdl",
+             5000000, "nsco", 0, 0},
+        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("FX=strobe MDL=nav +commands)"),
+             "MD11PG.mdl", 5000000, "enxeo", 2, 1},
+        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("FX=nav MDL=strobe)"), "MD11PG.mdl",
+             5000000, "scr", 1, 0}));
 
-struct RefusalCase {
-    const char* label;
-    void (*arrange)(AircraftFolder& folder);
-    std::string reason;
-};
-
-void PrintTo(const RefusalCase& c, std::ostream* out) {
-    *out << c.label;
+// The type check takes the first entry named model*, whatever model= names; here a folder
+// without a model file, so the defaults.
+TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
+    aircraft.writeSingleAircraftConfig("MD-11", "b");
+    aircraft.addFile("MD-11.air", 8336);
+    aircraft.addFile("model.b\\MD11FP.mdl", 3153900);
+    aircraft.addFile("Model.a\\readme.txt", 1);
+    chooseAircraftFile(aircraft.cfgPath());
+    EXPECT_EQ(control(IDC_STATUS).text, ifdg(kV15, kTypeDefault, kEnginesDefault));
 }
 
-class RefusalTest : public ChooseAircraftTest, public ::testing::WithParamInterface<RefusalCase> {};
-
-// After a cargo aircraft was offered for installation, a refused file leaves only its folder
-// name: the reset state, with the check marks kept.
-TEST_P(RefusalTest, ShowsTheReasonAndLeavesOnlyTheFolderName) {
-    AircraftFolder cargo;
-    cargo.writeIfdgAircraft("MD11FP.mdl", 3153900);
-    chooseAircraftFile(cargo.cfgPath());
-    ASSERT_TRUE(control(IDC_CARGO).enabled);
+// "Choose same" analyses the file again without asking for it, and the manual settings dialog
+// starts again from its defaults, not from the last choice.
+TEST_F(ChooseAircraft, ChooseSameRunsTheManualDialogAgainFromItsDefaults) {
+    chooseAircraft({"MD-11", 8336, false, 0, 0, 0, "", "MD11PG.mdl", 5000000, "nsco"});
+    ASSERT_EQ(installerState.wingLightsMode, wingLightsFromModel);
     showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-    GetParam().arrange(aircraft);
-
-    chooseAircraftFile(aircraft.cfgPath());
-
-    ASSERT_EQ(frontEnd().notices().size(), 1u);
-    const ScriptedFrontEnd::Notice& box = frontEnd().notices()[0];
-    EXPECT_EQ(box.kind, ScriptedFrontEnd::NoticeKind::messageBox);
-    EXPECT_EQ(box.text, "Illegal aircraft configuration !!!\n\n" + GetParam().reason);
-    EXPECT_EQ(box.caption, "ERROR from ZRK MD11 Panel installer");
-    EXPECT_EQ(box.style, 0x30u);
-    EXPECT_EQ(box.owner, dialog());
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, folderName(aircraft));
-    EXPECT_EQ(control(IDC_STATUS).text, "");
-    EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
-    EXPECT_EQ(enabledOptions(), std::vector<int>{});
-    EXPECT_EQ(checkedOptions(), (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_TRIMDESK, IDC_CARGO}));
-    EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
-    EXPECT_EQ(installerState.reuseLastChoice, 0);
+    queueManualInputs(frontEnd(), "o");
+    EXPECT_EQ(emulated::clickControl(dialog(), IDC_CHOOSE_SAME), 1);
+    EXPECT_EQ(installerState.wingLightsMode, wingNavAndStrobesFromEffects);
+    EXPECT_EQ(installerState.foldAndHookCommands, 1);
+    EXPECT_EQ(frontEnd().fileRequests().size(), 1u);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ScannerCodes, RefusalTest,
-    ::testing::Values(
-        RefusalCase{"OwnPanel",
-                    [](AircraftFolder& f) {
-                        f.writeConfig("[fltsim.0]\nsim=md11\nmodel=\npanel=own\nui_type=MD11\n");
-                        f.addFile("md11.air", 10015);
-                    },
-                    "The configuration file has non empty panel\ndefinition(s) (different "
-                    "from\"panel=\").\nThis is not allowed.\n"},
-        RefusalCase{"ModelFolderMissing",
-                    [](AircraftFolder& f) {
-                        f.writeSingleAircraftConfig("MD-11", "gone");
-                        f.addFile("MD-11.air", 8336);
-                    },
-                    "Unable to found a MDL file:\n\nThe configuration file define a\nmodel which "
-                    "corresponding model\nfile (.mdl) cannot be found."},
-        RefusalCase{"NoAircraftSection", [](AircraftFolder& f) { f.writeConfig(kGeneralSection); },
-                    "Premature end of file:\nMean that the configuration file analyse\nencounter "
-                    "the end of the file, before to\nfound all the required data sections."}),
-    [](const auto& testInfo) { return std::string(testInfo.param.label); });
-
-TEST_F(ChooseAircraftTest, CancelAfterASuccessLeavesTheResetStateAndThePreviousPath) {
-    writeCorvane(aircraft);
-    addSoundFolder();
-    chooseAircraftFile(aircraft.cfgPath());
-    ASSERT_TRUE(control(IDC_ENGINE_SOUNDS).enabled);
-    showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-
-    cancelAircraftChoice();
-
+// Static 1002 names the folder holding the file: none for a name without a folder.
+TEST_F(ChooseAircraft, AsksForTheFileAndNamesItsFolder) {
+    const std::string name = folder().filename().string();
+    chooseAircraft(kCorvaneCase);
+    EXPECT_EQ(control(IDC_FOLDER_NAME).text, name);
+    ScopedCurrentDirectory inFolder(folder());
+    chooseAircraftFile("aircraft.cfg");
     EXPECT_EQ(control(IDC_FOLDER_NAME).text, "");
+    EXPECT_TRUE(control(IDC_INSTALL).enabled);
+
+    ASSERT_EQ(frontEnd().fileRequests().size(), 2u); // asked again, as the first time
+    const ScriptedFrontEnd::FileRequest& request = frontEnd().fileRequests().back();
+    EXPECT_EQ(request.title, "Please, search your FS2004 MD-11 aircraft");
+    EXPECT_EQ(request.flags, 0x1804u);
+    EXPECT_EQ(request.proposedName, "aircraft.cfg");
+    EXPECT_EQ(request.owner, dialog());
+}
+
+class TakeBack : public ChooseAircraft, public testing::WithParamInterface<ResultCode> {};
+
+// After a success, a cancelled choice (0) or a refused file leaves the reset state: statics
+// empty but for the refused file's folder name, nothing enabled, check marks kept. A refusal
+// shows the message for its code in an error box.
+TEST_P(TakeBack, LeavesTheResetStateAndTheMessageForTheCode) {
+    const ResultCode code = GetParam();
+    chooseAircraft(kCorvaneCase);
+    showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
+    FailingFileOps failing;
+    failing.failReadNumber(code == ioFailure ? 1 : 0);
+    if (code == modelFileMissing) {
+        aircraft.writeSingleAircraftConfig("MD-11", "gone");
+    }
+    code == 0 ? cancelAircraftChoice() : chooseAircraftFile(aircraft.cfgPath());
+
+    EXPECT_EQ(control(IDC_FOLDER_NAME).text, code == 0 ? "" : folder().filename().string());
     EXPECT_EQ(control(IDC_STATUS).text, "");
     EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
     EXPECT_EQ(enabledOptions(), std::vector<int>{});
     EXPECT_EQ(checkedOptions(),
-              (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
+              (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
     EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
-    EXPECT_EQ(installerState.fileChosen, 0);
+    EXPECT_EQ(installerState.fileChosen, code == 0 ? 0 : 1);
     EXPECT_EQ(installerState.reuseLastChoice, 0);
-    EXPECT_TRUE(frontEnd().notices().empty());
-}
-
-struct SoundCase {
-    const char* label;
-    const char* sibling;       // created in the start folder's parent; null: none
-    const char* currentFolder; // below that parent; null: the start folder
-    bool present;
-};
-
-void PrintTo(const SoundCase& c, std::ostream* out) {
-    *out << c.label;
-}
-
-class SoundFolderTest : public ChooseAircraftTest,
-                        public ::testing::WithParamInterface<SoundCase> {};
-
-TEST_P(SoundFolderTest, IsLookedForBesideTheCurrentDirectory) {
-    const SoundCase& c = GetParam();
-    writeCorvane(aircraft);
-    if (c.sibling != nullptr) {
-        fs::create_directories(besideStartFolder(c.sibling));
+    ASSERT_EQ(frontEnd().notices().size(), code == 0 ? 0u : 1u);
+    if (code != 0) {
+        char message[kMessageCapacity];
+        composeScanMessage(code, message);
+        const ScriptedFrontEnd::Notice& box = frontEnd().notices()[0];
+        EXPECT_EQ(box.text, message);
+        EXPECT_EQ(box.caption, "ERROR from ZRK MD11 Panel installer");
+        EXPECT_EQ(box.style, 0x30u);
+        EXPECT_EQ(box.owner, dialog());
     }
-    std::optional<ScopedCurrentDirectory> current;
-    if (c.currentFolder != nullptr) {
-        fs::create_directories(besideStartFolder(c.currentFolder));
-        current.emplace(besideStartFolder(c.currentFolder));
-    }
-
-    chooseAircraftFile(aircraft.cfgPath());
-
-    EXPECT_EQ(installerState.soundPackagePresent, c.present ? 1 : 0);
-    EXPECT_EQ(control(IDC_ENGINE_SOUNDS).enabled, c.present);
-    EXPECT_EQ(control(IDC_STATUS).text, kCorvane);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Places, SoundFolderTest,
-    ::testing::Values(
-        SoundCase{"Absent", nullptr, nullptr, false},
-        SoundCase{"Present", "ZRK MD-11 sound", nullptr, true},
-        SoundCase{"PresentInOtherLetterCase", "zrk md-11 SOUND", nullptr, true},
-        SoundCase{"OtherName", "ZRK MD-11 sounds", nullptr, false},
-        // The start directory does not count, the current one does.
-        SoundCase{"BesideTheStartFolderOnly", "ZRK MD-11 sound", "elsewhere/deeper", false},
-        SoundCase{"BesideTheCurrentFolder", "elsewhere/ZRK MD-11 sound", "elsewhere/deeper", true}),
-    [](const auto& testInfo) { return std::string(testInfo.param.label); });
+INSTANTIATE_TEST_SUITE_P(Codes, TakeBack, testing::Values(0u, ioFailure, modelFileMissing));
 
-TEST_F(ChooseAircraftTest, SoundFolderIsLookedForAgainAtEachChoice) {
-    writeCorvane(aircraft);
+// The sound folder is looked for at each choice beside the current directory, which the file
+// dialog may have moved, in any letter case.
+TEST_F(ChooseAircraft, SoundFolderIsLookedForBesideTheCurrentDirectory) {
+    chooseAircraft(kCorvaneCase); // with the sound folder beside the start folder
+    fs::create_directories(besideStartFolder("elsewhere/deeper"));
+    ScopedCurrentDirectory moved(besideStartFolder("elsewhere/deeper"));
     chooseAircraftFile(aircraft.cfgPath());
     EXPECT_FALSE(control(IDC_ENGINE_SOUNDS).enabled);
-
-    addSoundFolder();
+    fs::create_directories(besideStartFolder("elsewhere/zrk md-11 SOUND"));
     chooseAircraftFile(aircraft.cfgPath());
     EXPECT_TRUE(control(IDC_ENGINE_SOUNDS).enabled);
-
-    fs::remove(besideStartFolder("ZRK MD-11 sound"));
-    chooseAircraftFile(aircraft.cfgPath());
-    EXPECT_FALSE(control(IDC_ENGINE_SOUNDS).enabled);
-    EXPECT_EQ(installerState.soundPackagePresent, 0);
+    EXPECT_EQ(installerState.soundPackagePresent, 1);
 }
-
-struct ChooseSameCase {
-    const char* label;
-    void (*rewrite)(AircraftFolder& folder); // what the aircraft became meanwhile
-    std::string status;
-    std::vector<int> offered;
-    std::size_t messageBoxes;
-};
-
-void PrintTo(const ChooseSameCase& c, std::ostream* out) {
-    *out << c.label;
-}
-
-class ChooseSameTest : public ChooseAircraftTest,
-                       public ::testing::WithParamInterface<ChooseSameCase> {};
-
-// As after a successful uninstall: the installed aircraft was analysed, its files changed, and
-// "Choose same" is shown.
-TEST_P(ChooseSameTest, AnalysesThePickedFileAgainWithoutAsking) {
-    const ChooseSameCase& c = GetParam();
-    aircraft.writeSingleAircraftConfig("MD-11_zrk");
-    chooseAircraftFile(aircraft.cfgPath());
-    ASSERT_EQ(enabledOptions(), std::vector<int>{IDC_UNINSTALL});
-    c.rewrite(aircraft);
-    showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-
-    EXPECT_EQ(emulated::clickControl(dialog(), IDC_CHOOSE_SAME), 1);
-
-    EXPECT_EQ(frontEnd().fileRequests().size(), 1u);
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, folderName(aircraft));
-    EXPECT_EQ(control(IDC_STATUS).text, c.status);
-    EXPECT_EQ(enabledOptions(), c.offered);
-    EXPECT_EQ(frontEnd().messageBoxes().size(), c.messageBoxes);
-    EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
-    EXPECT_STREQ(installerState.aircraftCfgPath, aircraft.cfgPath().c_str());
-    EXPECT_EQ(installerState.reuseLastChoice, 0);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Outcomes, ChooseSameTest,
-    ::testing::Values(
-        ChooseSameCase{"Installable", writeCorvane, kCorvane, kPaxOffer, 0},
-        ChooseSameCase{"NotSupported",
-                       [](AircraftFolder& f) { f.writeSingleAircraftConfig("md11"); },
-                       "This Aircraft is not supported.\n",
-                       {},
-                       0},
-        ChooseSameCase{
-            "Refused", [](AircraftFolder& f) { f.writeConfig(kGeneralSection); }, "", {}, 1}),
-    [](const auto& testInfo) { return std::string(testInfo.param.label); });
 
 } // namespace

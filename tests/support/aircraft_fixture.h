@@ -2,58 +2,53 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
 
 #include "tests/support/test_files.h"
 #include "tests/support/test_paths.h"
 
-// One aircraft section of aircraft.cfg: a title, then sim, model, an empty panel and ui_type.
-std::string fltsimSection(int index, const std::string& sim, const std::string& model,
-                          const std::string& uiType = "MD11");
-// The first section after the aircraft sections.
-inline const std::string kGeneralSection = "[General]\natc_type=MD11\n";
+// One aircraft section of aircraft.cfg: sim, model, an empty panel and ui_type.
+std::string fltsim(const std::string& sim, const std::string& model = "",
+                   const std::string& uiType = "MD11", int index = 0);
+inline const std::string kGeneralSection = "[General]\natc_type=MD11\n"; // after the aircraft
 
-enum class LineEnds {
-    crlf, // every LF of the text stored as CR LF, as the installer writes
-    lf,   // the text stored as given
-};
+// How the LFs of a text are stored: as CR LF, as the installer writes, or as given.
+enum class LineEnds { crlf, lf };
 
-// Names below are relative to the aircraft folder in Windows form ("Panel\\Panel.cfg"); files
-// and folders are created with exactly the letter case given, missing folders on the way too.
+// Names are relative to the folder in Windows form ("Panel\\Panel.cfg"), created in the letter
+// case given, with any missing folders on the way.
 class AircraftFolder {
 public:
-    // aircraft.cfg with text, its LFs stored as lineEnds says.
-    void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf);
-    // aircraft.cfg with one aircraft section of that sim and model value, then [General].
-    void writeSingleAircraftConfig(const std::string& sim, const std::string& model = "") {
-        writeConfig(fltsimSection(0, sim, model) + kGeneralSection);
+    void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf) {
+        writeTextFile("aircraft.cfg", text, lineEnds);
     }
-    // An iFDG aircraft: one section with sim MD-11 and the folder "model" holding modelFile of
-    // modelSize bytes, and MD-11.air of the size that marks the iFDG model.
-    void writeIfdgAircraft(const std::string& modelFile, std::uintmax_t modelSize);
+    // One aircraft section of that sim and model value, then [General].
+    void writeSingleAircraftConfig(const std::string& sim, const std::string& model = "") {
+        writeConfig(fltsim(sim, model) + kGeneralSection);
+    }
     void writeTextFile(const std::string& name, const std::string& text,
                        LineEnds lineEnds = LineEnds::crlf);
     // The bytes as given.
-    void writeFile(const std::string& name, const std::string& bytes);
-    // A file of exactly size bytes, sparse where the file system allows, so large model files
-    // cost nothing.
+    void writeFile(const std::string& name, const std::string& bytes) {
+        writeNativeFile(nativePath(name), bytes);
+    }
+    // A file of exactly size bytes, sparse where the file system allows.
     void addFile(const std::string& name, std::uintmax_t size);
     // folder\fileName of size bytes: a model folder with its .mdl file.
-    void addModel(const std::string& folder, const std::string& fileName, std::uintmax_t size);
-    void addFolder(const std::string& name);
-
-    bool exists(const std::string& name) const;
-    std::string readFile(const std::string& name) const;
-
-    // The aircraft folder in Windows form, ending in a backslash.
-    std::string corePath() const { return root_.corePath(); }
-    // name inside the folder, in Windows form.
-    std::string corePath(const std::string& name) const { return corePath() + name; }
-    // aircraft.cfg in Windows form, as the installer's path field would hold it.
+    void addModel(const std::string& folder, const std::string& fileName, std::uintmax_t size) {
+        addFile(folder + "\\" + fileName, size);
+    }
+    void addFolder(const std::string& name) {
+        std::filesystem::create_directories(nativePath(name));
+    }
+    bool exists(const std::string& name) const { return std::filesystem::exists(nativePath(name)); }
+    std::string readFile(const std::string& name) const { return readNativeFile(nativePath(name)); }
+    // Windows form, as the installer's fields hold paths; a name inside the folder.
+    std::string corePath(const std::string& name) const { return root_.corePath() + name; }
     std::string cfgPath() const { return corePath("aircraft.cfg"); }
-    std::string nativePath(const std::string& name) const;
-    // Every file and folder with its bytes, to show that a step changed nothing, or everything
-    // back.
+    std::string nativePath(const std::string& name) const { return toNativePath(corePath(name)); }
+    // Every file and folder with its bytes, to show that a step changed nothing.
     FileTree tree() const { return snapshotTree(root_.nativePath()); }
 
 private:

@@ -26,8 +26,8 @@ const std::string kOwnPanel = "[Window Titles]\nWindow00=Main Panel\n\n[Window00
 } // namespace
 
 std::string configHead(const std::string& simName) {
-    return "// MD-11 as its author shipped it\n" + fltsimSection(0, simName, "", "MD-11") +
-           "texture=1\natc_airline=HOUSE\n\n" + fltsimSection(1, simName, "", "MD-11") + "\n" +
+    return "// MD-11 as its author shipped it\n" + fltsim(simName, "", "MD-11", 0) +
+           "texture=1\natc_airline=HOUSE\n\n" + fltsim(simName, "", "MD-11", 1) + "\n" +
            kGeneralSection + "editable=1\n\n";
 }
 

@@ -3,161 +3,68 @@
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
-#include <vector>
+#include <tuple>
+#include <utility>
 
-#include "tests/support/test_paths.h"
+#include "tests/support/failing_file_ops.h"
+#include "tests/support/test_files.h"
 
 namespace {
 
-struct ReadResult {
-    ResultCode code;
-    std::string line;
-};
-
-// Writes bytes to a real file and reads it back line by line until the reader stops.
-std::vector<ReadResult> readAll(const std::string& bytes) {
-    TemporaryFolder folder;
-    std::ofstream(folder.nativePath() + "/aircraft.cfg", std::ios::binary) << bytes;
-    TextFile* file = openTextFile((folder.corePath() + "aircraft.cfg").c_str(), TextFileMode::read);
-    EXPECT_NE(file, nullptr);
-    std::vector<ReadResult> results;
-    if (file == nullptr) {
-        return results;
-    }
+// Each line read, with its code 0, then the code that stopped the reader.
+std::string readAll(const std::string& bytes, unsigned failingRead) {
+    TestFolder folder;
+    folder.put("aircraft.cfg", bytes);
+    FailingFileOps failing;
+    failing.failReadNumber(failingRead);
+    TextFile* file = openTextFile(folder.core("aircraft.cfg").c_str(), TextFileMode::read);
     char buffer[kLineCapacity];
-    for (;;) {
-        ResultCode code = readConfigLine(file, buffer, kLineCapacity);
-        results.push_back({code, code == resultOk ? buffer : ""});
-        if (code != resultOk) {
-            break;
-        }
+    std::string reads;
+    ResultCode code = openFailed;
+    while (file != nullptr && (code = readConfigLine(file, buffer, kLineCapacity)) == resultOk) {
+        reads += std::string(buffer) + "|0\n";
     }
     closeTextFile(file);
-    return results;
+    return reads + std::to_string(code);
 }
 
-struct LineCase {
-    const char* name;
-    std::string bytes;
-    std::vector<ReadResult> expected;
-};
-
-std::string repeat(std::size_t count) {
-    return std::string(count, 'x');
-}
-
-class ReadConfigLine : public testing::TestWithParam<LineCase> {};
-
-TEST_P(ReadConfigLine, ReturnsLinesAndCodes) {
-    const LineCase& c = GetParam();
-    std::vector<ReadResult> results = readAll(c.bytes);
-    ASSERT_EQ(results.size(), c.expected.size());
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        EXPECT_EQ(results[i].code, c.expected[i].code) << "read " << i;
-        EXPECT_EQ(results[i].line, c.expected[i].line) << "read " << i;
+TEST(ReadConfigLine, ReturnsLinesAndCodes) {
+    const std::string k2046(2046, 'x');
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "53"},
+        {"\r\n", "|0\n53"},
+        {"[fltsim.0]\r\nsim=MD-11\nlast", "[fltsim.0]|0\nsim=MD-11|0\nlast|0\n53"},
+        {"a\r\r\n\x1a\r\n", "a|0\n\x1a|0\n53"},
+        {k2046 + "\r\n" + k2046, k2046 + "|0\n" + k2046 + "|0\n53"},
+        {"ok\r\nx" + k2046 + "\r\n", "ok|0\n51"},
+        {"x" + k2046, "51"}};
+    for (const auto& [bytes, reads] : cases) {
+        EXPECT_EQ(readAll(bytes, 0), reads) << bytes.substr(0, 40);
     }
+    EXPECT_EQ(readAll("sim=MD-11\r\n", 1), "52");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Boundaries, ReadConfigLine,
-    testing::Values(
-        LineCase{"EmptyFile", "", {{endOfFile, ""}}},
-        LineCase{"LineEndOnly", "\r\n", {{resultOk, ""}, {endOfFile, ""}}},
-        LineCase{"CrLfAndLf",
-                 "[fltsim.0]\r\nsim=MD-11\nmodel=\r\n",
-                 {{resultOk, "[fltsim.0]"},
-                  {resultOk, "sim=MD-11"},
-                  {resultOk, "model="},
-                  {endOfFile, ""}}},
-        LineCase{"LastLineWithoutLineEnd",
-                 "a\r\nlast",
-                 {{resultOk, "a"}, {resultOk, "last"}, {endOfFile, ""}}},
-        LineCase{"TrailingCarriageReturnsStripped", "a\r\r\n", {{resultOk, "a"}, {endOfFile, ""}}},
-        LineCase{"Longest2046WithCrLf",
-                 repeat(2046) + "\r\nnext\r\n",
-                 {{resultOk, repeat(2046)}, {resultOk, "next"}, {endOfFile, ""}}},
-        LineCase{
-            "Longest2046WithoutLineEnd", repeat(2046), {{resultOk, repeat(2046)}, {endOfFile, ""}}},
-        LineCase{"TooLong2047WithLineEnd", repeat(2047) + "\r\n", {{lineTooLong, ""}}},
-        LineCase{"TooLong2047AsLastLine", repeat(2047), {{lineTooLong, ""}}},
-        LineCase{"TooLongAfterGoodLines",
-                 "ok\r\n" + repeat(3000) + "\r\n",
-                 {{resultOk, "ok"}, {lineTooLong, ""}}},
-        LineCase{"ControlZIsOrdinary",
-                 "a\x1a"
-                 "b\r\nc\r\n",
-                 {{resultOk, "a\x1a"
-                             "b"},
-                  {resultOk, "c"},
-                  {endOfFile, ""}}}),
-    [](const testing::TestParamInfo<LineCase>& param) { return std::string(param.param.name); });
-
-TEST(ReadConfigLine, KeepsTheFirst2047CharactersOfAnOverlongLine) {
-    TemporaryFolder folder;
-    std::ofstream(folder.nativePath() + "/aircraft.cfg", std::ios::binary)
-        << repeat(2047) + "y\r\n";
-    TextFile* file = openTextFile((folder.corePath() + "aircraft.cfg").c_str(), TextFileMode::read);
-    ASSERT_NE(file, nullptr);
-    char buffer[kLineCapacity];
-    EXPECT_EQ(readConfigLine(file, buffer, kLineCapacity), lineTooLong);
-    EXPECT_EQ(std::string(buffer), repeat(2047));
-    closeTextFile(file);
-}
-
-struct PrefixCase {
-    const char* line;
-    const char* keyword;
-    int expected;
-};
-
-class HasPrefixNoCase : public testing::TestWithParam<PrefixCase> {};
-
-TEST_P(HasPrefixNoCase, FoldsOnlyAsciiLetters) {
-    const PrefixCase& c = GetParam();
-    EXPECT_EQ(hasPrefixNoCase(c.line, c.keyword), c.expected) << c.line << " / " << c.keyword;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    KeywordRule, HasPrefixNoCase,
-    testing::Values(PrefixCase{"sim=MD-11", "sim=", 1}, PrefixCase{"SIM=MD-11", "sim=", 1},
-                    PrefixCase{"Sim=x", "sim=", 1}, PrefixCase{" sim=MD-11", "sim=", 0},
-                    PrefixCase{"sim =MD-11", "sim=", 0}, PrefixCase{"sim", "sim=", 0},
-                    PrefixCase{"", "sim=", 0}, PrefixCase{"UI_TYPE=MD-11", "ui_type=", 1},
-                    // '_' and '^' differ by 32, as 'a' and 'A' do; only letters are folded.
-                    PrefixCase{"ui^type=", "ui_type=", 0}, PrefixCase{"[\xc9]", "[\xe9]", 0},
-                    PrefixCase{"panel=", "panel=", 1}, PrefixCase{"model=", "Model=", 1}));
-
-struct HeaderCase {
-    const char* line;
-    const char* header;
-    std::size_t count;
-    int expected;
-};
-
-class HeaderPrefix : public testing::TestWithParam<HeaderCase> {};
-
-TEST_P(HeaderPrefix, ComparesAFixedCount) {
-    const HeaderCase& c = GetParam();
-    EXPECT_EQ(hasPrefixNoCase(c.line, c.header, c.count), c.expected) << c.line;
-}
-
-INSTANTIATE_TEST_SUITE_P(SectionHeaders, HeaderPrefix,
-                         testing::Values(HeaderCase{"[FLTSIM.0]", "[fltsim.", 8, 1},
-                                         HeaderCase{"[fltsim.12]", "[fltsim.", 8, 1},
-                                         HeaderCase{"[fltsim]", "[fltsim.", 8, 0},
-                                         HeaderCase{"[General] ; comment", "[General]", 9, 1},
-                                         HeaderCase{"[GENERAL]", "[General]", 9, 1},
-                                         HeaderCase{"[General", "[General]", 9, 0},
-                                         HeaderCase{"SIM=MD-11_zrk", "sim=", 4, 1}));
-
-TEST(EqualsNoCase, ComparesWholeTexts) {
-    EXPECT_TRUE(equalsNoCase("md-11", "MD-11"));
-    EXPECT_TRUE(equalsNoCase("", ""));
-    EXPECT_FALSE(equalsNoCase("MD-11F", "MD-11"));
-    EXPECT_FALSE(equalsNoCase("MD-11", "MD-11F"));
-    EXPECT_FALSE(equalsNoCase("MD-11 ", "MD-11"));
+// DEL lies 32 above '_' and Latin-1 e-acute above E-acute, as 'a' above 'A': only A-Z fold,
+// whatever the locale. A count of 0 compares the whole keyword.
+TEST(HasPrefixNoCase, FoldsOnlyAsciiLetters) {
+    const std::tuple<const char*, const char*, std::size_t, int> cases[] = {
+        {"SIM=MD-11", "sim=", 0, 1},
+        {" sim=MD-11", "sim=", 0, 0},
+        {"sim =x", "sim=", 0, 0},
+        {"UI_TYPE=x", "ui_type=", 0, 1},
+        {"ui\x7ftype=", "ui_type=", 0, 0},
+        {"[\xc9]", "[\xe9]", 0, 0},
+        {"[FLTSIM.0]", "[fltsim.", 8, 1},
+        {"[fltsim.12]", "[fltsim.", 8, 1},
+        {"[General] ; comment", "[General]", 9, 1},
+    };
+    for (auto [line, keyword, count, expected] : cases) {
+        EXPECT_EQ(count == 0 ? hasPrefixNoCase(line, keyword)
+                             : hasPrefixNoCase(line, keyword, count),
+                  expected)
+            << line << " / " << keyword;
+    }
 }
 
 } // namespace
