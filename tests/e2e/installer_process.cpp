@@ -24,14 +24,16 @@ std::wstring installerPath() {
 
 } // namespace
 
-InstallerProcess::InstallerProcess() {
+InstallerProcess::InstallerProcess(const std::string& currentDirectory) {
     std::wstring path = installerPath();
     std::wstring commandLine = L"\"" + path + L"\"";
+    // The test paths are plain ASCII.
+    std::wstring directory(currentDirectory.begin(), currentDirectory.end());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &info)) {
+                       directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         id_ = info.dwProcessId;
