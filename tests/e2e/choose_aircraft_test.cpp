@@ -131,7 +131,7 @@ TEST_F(ChooseAircraft, CancelledChoiceLeavesTheDialogReset) {
     EXPECT_EQ(enabledOptions(), std::set<int>{});
 
     ASSERT_TRUE(click(files, IDCANCEL));
-    ASSERT_TRUE(waitUntilGone(files));
+    ASSERT_TRUE(waitUntilDestroyed(files));
     ASSERT_TRUE(answers(dialog));
     EXPECT_EQ(findDialog(installer->id(), kErrorCaption), nullptr);
     EXPECT_EQ(controlText(dialog, IDC_FOLDER_NAME), "");

@@ -23,7 +23,9 @@ void InstallerTest::startInstaller(bool withSoundFolder) {
     installer.emplace(root.core("Installer"));
     ASSERT_TRUE(installer->started()) << "Install.exe did not start";
     dialog = installer->waitForDialog(kMainTitle);
-    ASSERT_NE(dialog, nullptr) << "no dialog titled \"" << kMainTitle << "\"";
+    ASSERT_NE(dialog, nullptr) << "no dialog titled \"" << kMainTitle << "\"; running "
+                               << installer->stillRunningAfter(0)
+                               << ", windows shown: " << installer->visibleWindows();
 }
 
 std::string InstallerTest::addAircraft(const std::string& name, const AircraftFiles& aircraft) {
@@ -41,7 +43,9 @@ std::string InstallerTest::aircraftFolder(const std::string& name) const {
     }
     HWND files = installer->waitForDialog(kFileDialogTitle);
     if (files == nullptr) {
-        return ::testing::AssertionFailure() << "no file dialog \"" << kFileDialogTitle << "\"";
+        return ::testing::AssertionFailure()
+               << "no file dialog \"" << kFileDialogTitle
+               << "\"; windows shown: " << installer->visibleWindows();
     }
     if (!openInFileDialog(files, path)) {
         return ::testing::AssertionFailure() << "the file dialog did not take " << path;
@@ -58,7 +62,7 @@ HWND InstallerTest::waitForErrorBox() const {
 }
 
 bool InstallerTest::closeBox(HWND box) const {
-    return click(box, IDOK) && waitUntilGone(box) && answers(dialog);
+    return click(box, IDOK) && waitUntilDestroyed(box) && answers(dialog);
 }
 
 std::string InstallerTest::status() const {

@@ -40,7 +40,7 @@ protected:
     // The installer's error box once it is shown; null when none comes within kWaitMs, or when
     // the window of that caption is no message box.
     HWND waitForErrorBox() const;
-    // Presses the box's OK; true once the box has gone and the main dialog answers again.
+    // Presses the box's OK; true once the box is destroyed and the main dialog answers again.
     bool closeBox(HWND box) const;
 
     // Text of the status static 1003.

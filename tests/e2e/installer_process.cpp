@@ -75,6 +75,27 @@ HWND InstallerProcess::waitForDialog(const char* title) const {
     return nullptr;
 }
 
+std::string InstallerProcess::visibleWindows() const {
+    struct Search {
+        DWORD processId;
+        std::string titles;
+    } search{id_, ""};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* found = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == found->processId && IsWindowVisible(window)) {
+                char title[256] = "";
+                GetWindowTextA(window, title, sizeof title);
+                found->titles += std::string(found->titles.empty() ? "" : ", ") + '"' + title + '"';
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.titles.empty() ? "none" : search.titles;
+}
+
 HWND findDialog(DWORD processId, const char* title) {
     HWND window = nullptr;
     while ((window = FindWindowExA(nullptr, window, "#32770", title)) != nullptr) {

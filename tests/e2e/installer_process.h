@@ -28,6 +28,8 @@ public:
     // A top-level dialog (class "#32770") of this process with exactly this title, once it is
     // visible; null when none appears within kWaitMs.
     HWND waitForDialog(const char* title) const;
+    // The titles of this process's visible top-level windows, quoted, for failure messages.
+    std::string visibleWindows() const;
 
 private:
     HANDLE process_ = nullptr;

@@ -35,9 +35,9 @@ protected:
         ASSERT_FALSE(isMessageBox(settings));
     }
 
-    // Presses OK; true once the dialog has gone and the identification has finished.
+    // Presses OK; true once the dialog is destroyed and the identification has finished.
     bool confirm() const {
-        return click(settings, IDC_MANSET_OK) && waitUntilGone(settings) && answers(dialog);
+        return click(settings, IDC_MANSET_OK) && waitUntilDestroyed(settings) && answers(dialog);
     }
 
     HWND settings = nullptr;

@@ -59,8 +59,8 @@ bool click(HWND dialog, int id) {
            (answers(dialog) || !IsWindow(dialog));
 }
 
-bool waitUntilGone(HWND window) {
-    for (DWORD waited = 0; IsWindow(window) && IsWindowVisible(window); waited += 50) {
+bool waitUntilDestroyed(HWND window) {
+    for (DWORD waited = 0; IsWindow(window); waited += 50) {
         if (waited >= kWaitMs) {
             return false;
         }
@@ -105,5 +105,5 @@ bool openInFileDialog(HWND fileDialog, const std::string& path) {
            SendMessageTimeoutA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(path.c_str()),
                                SMTO_NORMAL, kWaitMs, &ignored) != 0 &&
            fileDialogName(fileDialog) == path && click(fileDialog, IDOK) &&
-           waitUntilGone(fileDialog);
+           waitUntilDestroyed(fileDialog);
 }

@@ -23,8 +23,11 @@ bool answers(HWND window);
 // Clicks the button (BM_CLICK) without waiting, then waits until its dialog has handled the
 // click or sits in a modal loop that the click opened.
 bool click(HWND dialog, int id);
-// True once the window is destroyed or hidden, false when it is still shown after kWaitMs.
-bool waitUntilGone(HWND window);
+// True once the window is destroyed, false when it still exists after kWaitMs. A modal dialog
+// is hidden as soon as it is ended but destroyed only after its loop has stopped, and until then
+// its thread still answers probes from inside that loop: wait for this before probing the
+// dialog beneath it.
+bool waitUntilDestroyed(HWND window);
 
 // A message box keeps its text in the static with this id. The manual settings dialog's
 // unaddressed statics are -1, the same value in a 16-bit id; under 64-bit Wine they keep -1 and
@@ -41,5 +44,7 @@ int visibleButtons(HWND window);
 // WM_GETTEXT and WM_SETTEXT, since GetWindowText of another process's window reads only the
 // window title, which the ComboBoxEx does not keep.
 std::string fileDialogName(HWND fileDialog);
-// Types `path` into the name box and presses Open; true once the file dialog has gone.
+// Types `path` into the name box and presses Open (IDOK, which its toolbar has as id too; the
+// button comes first among the children, so GetDlgItem finds it); true once the file dialog is
+// destroyed.
 bool openInFileDialog(HWND fileDialog, const std::string& path);
