@@ -24,14 +24,16 @@ std::wstring installerPath() {
 
 } // namespace
 
-InstallerProcess::InstallerProcess() {
+InstallerProcess::InstallerProcess(const std::string& currentDirectory) {
     std::wstring path = installerPath();
     std::wstring commandLine = L"\"" + path + L"\"";
+    // The test paths are plain ASCII.
+    std::wstring directory(currentDirectory.begin(), currentDirectory.end());
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION info{};
     if (CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                       nullptr, &startup, &info)) {
+                       directory.empty() ? nullptr : directory.c_str(), &startup, &info)) {
         CloseHandle(info.hThread);
         process_ = info.hProcess;
         id_ = info.dwProcessId;
@@ -71,6 +73,27 @@ HWND InstallerProcess::waitForDialog(const char* title) const {
         Sleep(50);
     }
     return nullptr;
+}
+
+std::string InstallerProcess::visibleWindows() const {
+    struct Search {
+        DWORD processId;
+        std::string titles;
+    } search{id_, ""};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* found = reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            if (owner == found->processId && IsWindowVisible(window)) {
+                char title[256] = "";
+                GetWindowTextA(window, title, sizeof title);
+                found->titles += std::string(found->titles.empty() ? "" : ", ") + '"' + title + '"';
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.titles.empty() ? "none" : search.titles;
 }
 
 HWND findDialog(DWORD processId, const char* title) {

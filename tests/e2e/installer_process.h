@@ -11,8 +11,9 @@ constexpr DWORD kWaitMs = 20000;
 
 class InstallerProcess {
 public:
-    // Starts Install.exe from the build tree; started() tells whether that worked.
-    InstallerProcess();
+    // Starts Install.exe from the build tree with this current directory (the installer's start
+    // directory), or the driver's own when it is empty; started() tells whether that worked.
+    explicit InstallerProcess(const std::string& currentDirectory = "");
     // Ends the process if a test left it running.
     ~InstallerProcess();
     InstallerProcess(const InstallerProcess&) = delete;
@@ -27,6 +28,8 @@ public:
     // A top-level dialog (class "#32770") of this process with exactly this title, once it is
     // visible; null when none appears within kWaitMs.
     HWND waitForDialog(const char* title) const;
+    // The titles of this process's visible top-level windows, quoted, for failure messages.
+    std::string visibleWindows() const;
 
 private:
     HANDLE process_ = nullptr;

@@ -10,21 +10,6 @@ namespace {
 
 constexpr const char* kTitle = "ZRK MD11 Panel installer - version 1.16";
 constexpr const char* kErrorCaption = "ERROR from ZRK MD11 Panel installer";
-constexpr int kMessageBoxText = 0xFFFF;
-
-// The visible push buttons of a message box.
-int visibleButtons(HWND box) {
-    int count = 0;
-    for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        char className[16] = "";
-        GetClassNameA(child, className, sizeof className);
-        if (lstrcmpiA(className, "Button") == 0 && IsWindowVisible(child)) {
-            ++count;
-        }
-    }
-    return count;
-}
 
 TEST(SingleInstance, RefusesASecondCopyAndLeavesTheFirstRunning) {
     InstallerProcess first;
@@ -35,6 +20,7 @@ TEST(SingleInstance, RefusesASecondCopyAndLeavesTheFirstRunning) {
     ASSERT_TRUE(second.started());
     HWND box = second.waitForDialog(kErrorCaption);
     ASSERT_NE(box, nullptr) << "the second copy showed no error box";
+    EXPECT_TRUE(isMessageBox(box));
     EXPECT_EQ(controlText(box, kMessageBoxText), "This application is already running !!!");
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     EXPECT_EQ(visibleButtons(box), 1);
