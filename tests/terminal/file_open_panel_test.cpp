@@ -1,5 +1,6 @@
-// The file-open panel on a real folder tree: listing order, walking folders by typed names in
-// any letter case, the refusals of missing files and paths, and the field's editing keys.
+// The file-open panel on a real folder tree (listing, typed paths in any letter case, refusals,
+// cancel), and the terminal keys the dialogs and the panel take.
+#include <curses.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -9,7 +10,6 @@
 #include "platform/platform.h"
 #include "platform/terminal/file_open_panel.h"
 #include "platform/terminal/key_input.h"
-#include "tests/terminal/picture_helpers.h"
 
 using terminal::FileOpenPanel;
 using terminal::PanelKey;
@@ -18,7 +18,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::uint32_t kMustExist = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY;
+constexpr std::uint32_t kMustExist = OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST;
 
 class FileOpenPanelTest : public ::testing::Test {
 protected:
@@ -26,19 +26,16 @@ protected:
         std::string pattern = (fs::temp_directory_path() / "zrk-panel-XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         root_ = pattern;
-        for (const char* folder : {"Aircraft/MD11 Demo/Panel", "Aircraft/b folder", ".hidden"}) {
-            fs::create_directories(root_ / folder);
-        }
-        for (const char* file : {"Aircraft/MD11 Demo/aircraft.cfg", "Aircraft/A file.txt",
-                                 "Aircraft/c.cfg", "Aircraft/_last.cfg"}) {
-            std::ofstream(root_ / file) << "x";
+        fs::create_directories(root_ / "Aircraft/MD11 Demo/Panel");
+        fs::create_directories(root_ / "Aircraft/b folder");
+        for (const char* file : {"MD11 Demo/aircraft.cfg", "A file.txt", ".hidden", "_last.cfg"}) {
+            std::ofstream(root_ / "Aircraft" / file) << "x";
         }
     }
     void TearDown() override { fs::remove_all(root_); }
 
-    FileOpenPanel panelIn(const char* folder, std::uint32_t flags = kMustExist,
-                          std::size_t capacity = kPathCapacity) {
-        return FileOpenPanel((root_ / folder).string(), "aircraft.cfg", flags, capacity);
+    FileOpenPanel panel(std::uint32_t flags = kMustExist, std::size_t capacity = kPathCapacity) {
+        return FileOpenPanel((root_ / "Aircraft").string(), "aircraft.cfg", flags, capacity);
     }
     static Outcome type(FileOpenPanel& panel, const std::string& text) {
         panel.press(PanelKey::clearField);
@@ -47,145 +44,71 @@ protected:
         }
         return panel.press(PanelKey::enter);
     }
-    std::string core(const std::string& relative) const {
-        std::string path = (root_ / relative).string();
-        for (char& c : path) {
-            c = c == '/' ? '\\' : c;
-        }
-        return path;
-    }
+    std::string native(const char* relative) const { return (root_ / relative).string(); }
 
     fs::path root_;
 };
 
-TEST_F(FileOpenPanelTest, ListsTheParentThenFoldersThenFilesInWindowsOrderWithoutHiddenOnes) {
-    FileOpenPanel panel = panelIn("Aircraft");
-    std::vector<std::string> names;
-    for (const terminal::PanelEntry& entry : panel.entries()) {
-        names.push_back(entry.name + (entry.isFolder ? "/" : ""));
+TEST_F(FileOpenPanelTest, ListsFoldersThenFilesAndOpensTypedNamesInAnyLetterCase) {
+    FileOpenPanel p = panel();
+    std::string names;
+    for (const terminal::PanelEntry& entry : p.entries()) {
+        names += entry.name + (entry.isFolder ? "/ " : " ");
     }
-    EXPECT_EQ(names, (std::vector<std::string>{"../", "b folder/", "MD11 Demo/", "A file.txt",
-                                               "c.cfg", "_last.cfg"}));
-    EXPECT_EQ(panel.field(), "aircraft.cfg");
-    EXPECT_EQ(panelIn("").entries().size(), 2u) << ".. and Aircraft; .hidden is left out";
+    EXPECT_EQ(names, "../ b folder/ MD11 Demo/ A file.txt _last.cfg ");
+    EXPECT_EQ(type(p, "b folder/../md11 demo"), Outcome::open);
+    EXPECT_EQ(p.folder(), native("Aircraft/MD11 Demo"));
+    EXPECT_EQ(p.field(), "aircraft.cfg") << "the proposed name comes back";
+    EXPECT_EQ(type(p, "./PANEL/../AIRCRAFT.CFG"), Outcome::chosen);
+    std::string chosen = native("Aircraft/MD11 Demo/aircraft.cfg");
+    std::replace(chosen.begin(), chosen.end(), '/', '\\');
+    EXPECT_EQ(p.chosenPath(), chosen);
+    for (std::size_t room : {chosen.size(), chosen.size() + 1}) { // the terminator fits or not
+        FileOpenPanel q = panel(kMustExist, room);
+        EXPECT_EQ(type(q, native("Aircraft/MD11 Demo/aircraft.cfg")),
+                  room > chosen.size() ? Outcome::chosen : Outcome::refused);
+    }
 }
 
-TEST_F(FileOpenPanelTest, TypedFolderInAnyCaseIsEnteredAndItsFileChosenUnderStoredNames) {
-    FileOpenPanel panel = panelIn("Aircraft/b folder");
-    EXPECT_EQ(type(panel, "../md11 demo"), Outcome::open);
-    EXPECT_EQ(panel.folder(), (root_ / "Aircraft/MD11 Demo").string());
-    EXPECT_EQ(panel.field(), "aircraft.cfg") << "the proposed name comes back";
-    EXPECT_EQ(type(panel, "./PANEL/../AIRCRAFT.CFG"), Outcome::chosen);
-    EXPECT_EQ(panel.chosenPath(), core("Aircraft/MD11 Demo/aircraft.cfg"));
-
-    FileOpenPanel absolute = panelIn("");
-    EXPECT_EQ(type(absolute, (root_ / "aircraft/MD11 DEMO/aircraft.cfg").string()),
-              Outcome::chosen);
-    EXPECT_EQ(absolute.chosenPath(), core("Aircraft/MD11 Demo/aircraft.cfg"));
-}
-
-struct RefusalCase {
-    const char* typed;
-    std::uint32_t flags;
-    Outcome outcome;
-    const char* reason; // the refusal's second line, or the chosen path's end
-};
-
-TEST_F(FileOpenPanelTest, MissingFilesAndPathsAreRefusedAsTheFlagsAsk) {
-    const RefusalCase cases[] = {
-        {"nothing.cfg", kMustExist, Outcome::refused, "File not found."},
-        {"no folder/aircraft.cfg", kMustExist, Outcome::refused, "Path does not exist."},
-        {"*.cfg", kMustExist, Outcome::refused, "File not found."},
-        {"nothing.cfg", OFN_PATHMUSTEXIST, Outcome::chosen, "\\Aircraft\\nothing.cfg"},
-        {"no folder/x.cfg", OFN_FILEMUSTEXIST, Outcome::refused, "File not found."},
-        {"no folder/x.cfg", 0, Outcome::chosen, "\\no folder\\x.cfg"},
+TEST_F(FileOpenPanelTest, RefusesWhatTheFlagsForbidAndStaysUntilEscape) {
+    const std::tuple<const char*, std::uint32_t, const char*> cases[] = {
+        // What is typed, the request's flags, the refusal (nothing when the path is taken).
+        {"nothing.cfg", kMustExist, "nothing.cfg\nFile not found.\n"},
+        {"no folder/x.cfg", kMustExist, "no folder/x.cfg\nPath does not exist.\n"},
+        {"no folder/x.cfg", OFN_FILEMUSTEXIST, "no folder/x.cfg\nFile not found.\n"},
+        {"no folder/x.cfg", 0, nullptr},
     };
-    for (const RefusalCase& c : cases) {
-        FileOpenPanel panel = panelIn("Aircraft", c.flags);
-        ASSERT_EQ(type(panel, c.typed), c.outcome) << c.typed;
-        if (c.outcome == Outcome::refused) {
-            EXPECT_EQ(panel.refusal().substr(0, panel.refusal().find('\n')), c.typed);
-            EXPECT_NE(panel.refusal().find(std::string("\n") + c.reason + "\n"), std::string::npos)
-                << panel.refusal();
-            EXPECT_EQ(panel.folder(), (root_ / "Aircraft").string()) << "the panel stays";
-        } else {
-            const std::string end = c.reason;
-            EXPECT_EQ(panel.chosenPath().substr(panel.chosenPath().size() - end.size()), end);
+    for (const auto& [typed, flags, refusal] : cases) {
+        FileOpenPanel p = panel(flags);
+        EXPECT_EQ(type(p, typed), refusal ? Outcome::refused : Outcome::chosen) << typed;
+        if (refusal) {
+            EXPECT_EQ(p.refusal().substr(0, std::string(refusal).size()), refusal);
+            EXPECT_EQ(p.folder(), native("Aircraft")) << "the panel stays";
+            EXPECT_EQ(p.press(PanelKey::escape), Outcome::cancelled);
         }
     }
 }
 
-TEST_F(FileOpenPanelTest, PathThatWouldNotFitTheCallersBufferIsRefused) {
-    const std::string chosen = core("Aircraft/c.cfg");
-    FileOpenPanel fits = panelIn("Aircraft", kMustExist, chosen.size() + 1);
-    EXPECT_EQ(type(fits, "c.cfg"), Outcome::chosen);
-    FileOpenPanel tooLong = panelIn("Aircraft", kMustExist, chosen.size());
-    EXPECT_EQ(type(tooLong, "c.cfg"), Outcome::refused);
-}
-
-TEST_F(FileOpenPanelTest, WalkingTheListFillsTheFieldAndASecondClickOpens) {
-    FileOpenPanel panel = panelIn("Aircraft");
-    panel.press(PanelKey::up);
-    EXPECT_EQ(panel.field(), "_last.cfg") << "up from nothing takes the last entry";
-    panel.press(PanelKey::pageUp);
-    EXPECT_EQ(panel.field(), "..") << "pages stop at the start";
-    panel.press(PanelKey::pageDown);
-    EXPECT_EQ(panel.selected(), 5) << "pages stop at the end";
-    EXPECT_EQ(panel.clickEntry(2), Outcome::open);
-    EXPECT_EQ(panel.field(), "MD11 Demo");
-    EXPECT_EQ(panel.clickEntry(2), Outcome::open);
-    EXPECT_EQ(panel.folder(), (root_ / "Aircraft/MD11 Demo").string());
-    EXPECT_EQ(panel.clickEntry(99), Outcome::open);
-    EXPECT_EQ(panel.press(PanelKey::escape), Outcome::cancelled);
-    EXPECT_EQ(panel.firstShown(3), 0u);
-    for (int i = 0; i < 3; ++i) {
-        panel.press(PanelKey::down);
+TEST(KeyInput, DialogAndPanelKeys) {
+    using IK = emulated::InputKind;
+    const std::pair<int, std::optional<IK>> dialogKeys[] = {
+        {'\t', IK::tab},           {KEY_BTAB, IK::backTab},   {'\r', IK::enter},
+        {KEY_ENTER, IK::enter},    {' ', IK::space},          {27, IK::escape},
+        {KEY_LEFT, IK::up},        {KEY_DOWN, IK::down},      {'q', {}},
+        {KEY_F(10), IK::closeBox}, {KEY_F(52), IK::closeBox}, {KEY_MOUSE, {}}};
+    for (const auto& [key, kind] : dialogKeys) {
+        const auto input = terminal::dialogInputForKey(key);
+        EXPECT_EQ(input ? std::optional(input->kind) : std::nullopt, kind) << key;
     }
-    EXPECT_EQ(panel.firstShown(2), 1u) << "the selection stays in view";
-}
-
-TEST_F(FileOpenPanelTest, PaintedPanelShowsFolderEntriesAndFieldAndTakesClicks) {
-    FileOpenPanel panel = panelIn("Aircraft");
-    GridCanvas canvas(24, 80);
-    const terminal::PanelLayout layout = terminal::paintFileOpenPanel(canvas, panel, "Title");
-    EXPECT_NE(canvas.line(layout.frame.row).find(" Title "), std::string::npos);
-    EXPECT_EQ(
-        canvas.line(layout.list.row + 2).substr(static_cast<std::size_t>(layout.list.col), 10),
-        "MD11 Demo/");
-    EXPECT_NE(canvas.all().find("File name: aircraft.cfg"), std::string::npos);
-    EXPECT_EQ(canvas.find("aircraft.cfg").second + 12, layout.cursorCol) << "cursor at the end";
-
-    const terminal::PanelHit entry = layout.hitAt(layout.list.row + 2, layout.list.col + 30);
-    ASSERT_EQ(entry.kind, terminal::PanelHit::Kind::entry);
-    EXPECT_EQ(terminal::clickPanel(panel, entry), Outcome::open);
-    EXPECT_EQ(panel.field(), "MD11 Demo");
-    EXPECT_EQ(
-        terminal::clickPanel(panel, layout.hitAt(layout.openButton.row, layout.openButton.col)),
-        Outcome::open);
-    EXPECT_EQ(panel.folder(), (root_ / "Aircraft/MD11 Demo").string()) << "Open is Enter";
-    EXPECT_EQ(terminal::clickPanel(panel, layout.hitAt(layout.frame.row, layout.frame.col)),
-              Outcome::open);
-    EXPECT_EQ(terminal::clickPanel(
-                  panel, layout.hitAt(layout.cancelButton.row, layout.cancelButton.right() - 1)),
-              Outcome::cancelled);
-}
-
-TEST_F(FileOpenPanelTest, FieldEditingKeys) {
-    FileOpenPanel panel = panelIn("Aircraft");
-    panel.press(PanelKey::backspace);
-    EXPECT_EQ(panel.field(), "aircraft.cf");
-    panel.press(PanelKey::home);
-    panel.press(PanelKey::erase);
-    panel.press(PanelKey::right);
-    panel.press(PanelKey::character, 'X');
-    EXPECT_EQ(panel.field(), "iXrcraft.cf");
-    EXPECT_EQ(panel.cursor(), 2u);
-    panel.press(PanelKey::end);
-    panel.press(PanelKey::left);
-    panel.press(PanelKey::backspace);
-    EXPECT_EQ(panel.field(), "iXrcraft.f");
-    panel.press(PanelKey::clearField);
-    EXPECT_EQ(panel.press(PanelKey::enter), Outcome::open) << "an empty field does nothing";
+    const std::pair<int, std::optional<PanelKey>> panelKeys[] = {
+        {'a', PanelKey::character}, {127, PanelKey::backspace}, {21, PanelKey::clearField},
+        {'\r', PanelKey::enter},    {27, PanelKey::escape},     {KEY_NPAGE, PanelKey::pageDown},
+        {'\t', std::nullopt}};
+    for (const auto& [key, panelKey] : panelKeys) {
+        const auto input = terminal::panelInputForKey(key);
+        EXPECT_EQ(input ? std::optional(input->key) : std::nullopt, panelKey) << key;
+    }
+    EXPECT_EQ(terminal::panelInputForKey(0xC3)->character, '\xC3');
 }
 
 } // namespace

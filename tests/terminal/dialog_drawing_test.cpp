@@ -1,0 +1,97 @@
+// Dialogs in cells: both fit 80 x 24, no two controls share a cell, every text shows whole, and
+// the painted dialog shows checks, focus, disabled and hidden controls as the user needs them.
+#include <gtest/gtest.h>
+
+#include <numeric>
+#include <span>
+
+#include "platform/terminal/dialog_painter.h"
+#include "resources/control_ids.h"
+#include "tests/terminal/grid_canvas.h"
+
+namespace {
+
+// Every control as its template starts it, unchecked; the given ones checked and, if `all`,
+// every control visible, enabled, checked and focused at once.
+terminal::DialogPicture templatePicture(const char* name, std::vector<int> checked, bool all) {
+    terminal::DialogPicture picture{findDialogTemplate(name), name, {}};
+    for (const ControlTemplate& c :
+         std::span(picture.layout->controls, picture.layout->controlCount)) {
+        const bool on = all || std::count(checked.begin(), checked.end(), c.id) == 1;
+        picture.controls.push_back(
+            {&c, c.id, c.text, all || !c.disabled, all || !c.hidden, on ? 1u : 0u, all});
+    }
+    return picture;
+}
+
+class DialogCells : public ::testing::TestWithParam<const char*> {};
+
+// The worst case for overlaps and cut texts: everything shown and marked, with the longest
+// texts the statics get.
+TEST_P(DialogCells, FitTheScreenShowEveryTextWholeAndNeverOverlap) {
+    terminal::DialogPicture picture = templatePicture(GetParam(), {}, true);
+    if (picture.layout->closeBox) { // the main dialog
+        picture.controls[4].text = "iFDG MD-11F CARGO GE unknown version";
+        picture.controls[5].text =
+            "iFDG MD-11 model identified.\nUnknow version (manual settings: FX=strobe MDL=nav "
+            "+commands)\nAircraft type: MD-11 by default (unable to identify)\nMotorization: "
+            "Pratt && Whitney PW4462 by default (unable to identify)\nPanel installed "
+            "successfully.";
+    }
+    const terminal::CellRect frame = terminal::frameCells(*picture.layout, 24, 80);
+    EXPECT_TRUE(frame.row >= 0 && frame.col >= 0 && frame.bottom() <= 24 && frame.right() <= 80);
+    const terminal::CellRect client = terminal::clientCells(*picture.layout);
+    const auto inked = [](std::string text) { // what wrapping may not take out
+        std::erase_if(text, [](char c) { return c == ' ' || c == '\n'; });
+        return text;
+    };
+    const std::vector<terminal::PlacedControl> placed = terminal::placeControls(picture);
+    ASSERT_EQ(placed.size(), picture.controls.size());
+    for (std::size_t a = 0; a < placed.size(); ++a) {
+        const std::string shown =
+            std::accumulate(placed[a].lines.begin(), placed[a].lines.end(), std::string());
+        const std::string text = terminal::displayText(placed[a].control->text);
+        EXPECT_NE(inked(shown).find(inked(text)), std::string::npos) << "cut: " << text;
+        for (const terminal::CellRect& mark : placed[a].marks) {
+            EXPECT_TRUE(client.contains(mark.row, mark.col) &&
+                        client.contains(mark.bottom() - 1, mark.right() - 1))
+                << placed[a].control->id << " leaves the client area";
+            for (std::size_t b = a + 1; b < placed.size(); ++b) {
+                for (const terminal::CellRect& other : placed[b].marks) {
+                    EXPECT_FALSE(mark.intersects(other)) << "controls " << a << " and " << b;
+                }
+            }
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(BothDialogs, DialogCells, ::testing::Values("MainDialog", "ManSetDialog"));
+
+TEST(DialogPainter, MarksChecksFocusAndDisabledButtonsLeavesHiddenOnesOutAndHitsOnlyButtons) {
+    terminal::DialogPicture picture =
+        templatePicture("MainDialog", {IDC_REALISTIC_BRAKES, IDC_PAX_3_CLASSES}, false);
+    picture.controls[0].focused = true;
+    picture.controls[5].text = "Overland\nPratt && Whitney PW4462";
+    GridCanvas canvas(24, 80);
+    const terminal::PaintedDialog painted = terminal::paintDialog(canvas, picture, true);
+    for (const char* text :
+         {" MainDialog ", ">[ Choose MD-11 aircraft ]", "[x] Realistic brakes",
+          "[ ] ZRK engine sounds", "(*) for version PAX, 3 classes", "( ) for version CARGO"}) {
+        EXPECT_NE(canvas.find(text).first, -1) << text;
+    }
+    const auto [row, col] = canvas.find("Pratt & Whitney PW4462");
+    EXPECT_EQ(canvas.find("Overland"), std::make_pair(row - 1, col));
+    EXPECT_EQ(canvas.find("Choose same").first, -1) << "hidden controls are not drawn";
+    const auto at = [&](const char* text, int offset) {
+        const auto [r, c] = canvas.find(text);
+        return std::make_pair(canvas.lookAt(r, c + offset), painted.hitAt(r, c + offset));
+    };
+    using terminal::Look;
+    EXPECT_EQ(at("[ Install ]", 2), std::make_pair(Look::disabled, std::optional(IDC_INSTALL)));
+    EXPECT_EQ(at("[ Quit ]", 2), std::make_pair(Look::normal, std::optional(IDC_QUIT)));
+    EXPECT_EQ(at("[ Choose MD-11", 2).first, Look::focused);
+    EXPECT_EQ(at("[X]", 1).second, terminal::kCloseBoxHit);
+    EXPECT_FALSE(painted.hitAt(row, col).has_value()) << "statics take no clicks";
+}
+
+} // namespace
