@@ -1,9 +1,9 @@
-// "Install" on real aircraft folders of each family: the panel alias, the new aircraft.cfg, the
-// flight-dynamics file, the report, and every failure leaving the folder as it was.
+// "Install" on real aircraft folders: each family installed and then uninstalled back to the
+// folder it was, byte for byte; the sound step where it must change nothing; every failure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,134 +15,173 @@ namespace {
 
 struct FamilyCase {
     const AircraftModel* model;
-    const char* panelSuffix;
-    const char* header; // the comment that opens the new aircraft.cfg
-    LineEnds lineEnds;  // of the aircraft's own aircraft.cfg
+    std::vector<int> clicks; // after the choice: options changed, the layout picked
+    const char* token;       // of the layout installed, or null when the load editor is left out
+    const char* missing;     // a resource taken away, whose copy then does not take place
+    LineEnds lineEnds;       // of the aircraft's own aircraft.cfg
 };
 
-const char* const kIfdgHeader =
-    "// ZRK tuning of iFDG flight dynamic model\n// Version 1.91 / February 2005\n\n";
-
-void PrintTo(const FamilyCase& c, std::ostream* out) {
-    *out << c.model->name;
-}
+// Every file an Install of any layout or product version may have added: all of them are in
+// the folder from the start, and Install overwrites some without keeping a copy.
+const char* const kAddedFiles[] = {
+    "VORAZ11e.air",       "MD-11_zrk.air",      "TD-MD11-CARGO.bmp",  "TD-MD11-CARGO.ini",
+    "TD-MD11-CBI-1C.bmp", "TD-MD11-CBI-1C.ini", "TD-MD11-CBI-2C.bmp", "TD-MD11-CBI-2C.ini",
+    "TD-MD11-PAX-1C.bmp", "TD-MD11-PAX-1C.ini", "TD-MD11-PAX-2C.bmp", "TD-MD11-PAX-2C.ini",
+    "TD-MD11-PAX-3C.bmp", "TD-MD11-PAX-3C.ini", "Trimdesk.exe",       "Trimdesk.ini"};
+const std::string kOwnSound = "[own sounds]\r\nengine=1\r\n";
 
 class InstallFamilyTest : public InstallDialogTest,
                           public ::testing::WithParamInterface<FamilyCase> {};
 
-TEST_P(InstallFamilyTest, ReplacesPanelAndConfigurationAndReportsSuccess) {
+TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     const FamilyCase& c = GetParam();
+    const auto clicked = [&](int id) { return std::ranges::count(c.clicks, id) > 0; };
     layOutAircraft(*c.model, c.lineEnds);
+    aircraft().writeFile("SOUND\\Sound.cfg", kOwnSound);
+    for (const char* name : kAddedFiles) {
+        aircraft().writeFile(name, "left by an earlier install");
+    }
+    if (clicked(IDC_ENGINE_SOUNDS)) {
+        addSoundFolder();
+    }
+    if (*c.missing != '\0') {
+        ASSERT_TRUE(std::filesystem::remove(startFolder() + "/" + c.missing));
+    }
+    FileTree before = aircraft().tree();
     chooseAircraft();
     const std::string identification = statusText();
-    const FileTree before = aircraft().tree();
-    const std::size_t mark = frontEnd().notices().size();
-
-    clickInstall();
-
-    EXPECT_EQ(aircraft().readFile("Panel\\Panel.cfg"),
-              std::string("[fltsim]\r\nalias=ZRK MD-11 panel\\panel.") + c.panelSuffix + "\r\n");
-    EXPECT_EQ(std::filesystem::file_size(aircraft().nativePath("Panel\\Panel.cfg")), 44u);
-    EXPECT_EQ(aircraft().readFile("Panel\\Panel.cfg_ORIGINAL"), before.at("Panel/Panel.cfg"));
-
-    // Header, the lines through [General] with the product's sim= in both aircraft sections,
-    // then the tuned sections in place of the aircraft's own; CR LF throughout.
-    const std::string tuned = tuningSectionsOnDisk();
-    EXPECT_TRUE(tuned.starts_with("[")) << "no tuned sections for this family";
-    EXPECT_EQ(aircraft().readFile("aircraft.cfg"),
-              withCrLf(c.header + configHead("MD-11_zrk")) + tuned);
-    EXPECT_EQ(aircraft().readFile("aircraft.cfg_ORIGINAL"), before.at("aircraft.cfg"));
-    EXPECT_EQ(aircraft().readFile("MD-11_zrk.air"), resourceBytes("tuning_res/MD-11_zrk.air"));
-    EXPECT_FALSE(aircraft().exists("aircraft.cf_"));
-    const FileTree after = aircraft().tree();
-    for (const auto& [name, bytes] : before) {
-        EXPECT_TRUE(after.contains(name)) << name << " is gone";
+    for (int id : c.clicks) {
+        click(id);
     }
+    std::size_t mark = noticeCount();
+    click(IDC_INSTALL);
 
-    ASSERT_FALSE(identification.empty());
-    EXPECT_EQ(identification.back(), '\n');
+    FileTree expected = before;
+    const auto copied = [&](const std::string& name, const std::string& resource) {
+        if (resource != c.missing) {
+            expected[name] = resourceBytes(resource);
+        }
+    };
+    const std::string suffix = c.model->panelSuffix;
+    expected["Panel/Panel.cfg"] = "[fltsim]\r\nalias=ZRK MD-11 panel\\panel." + suffix + "\r\n";
+    expected["Panel/Panel.cfg_ORIGINAL"] = before["Panel/Panel.cfg"];
+    const char* adapted = suffix == "crvn"   ? " adapted to Corvane 3d model"
+                          : suffix == "ovld" ? " adapted to Overland 3d model"
+                                             : "";
+    expected["aircraft.cfg"] =
+        withCrLf("// ZRK tuning of iFDG flight dynamic model" + std::string(adapted) +
+                 "\n// Version 1.91 / February 2005\n\n" + configHead("MD-11_zrk")) +
+        tuningSectionsOnDisk();
+    expected["aircraft.cfg_ORIGINAL"] = before["aircraft.cfg"];
+    copied("MD-11_zrk.air", "tuning_res/MD-11_zrk.air");
+    if (clicked(IDC_ENGINE_SOUNDS)) {
+        expected.erase("SOUND/Sound.cfg");
+        expected["SOUND/sound.cfg_ORIGINAL"] = kOwnSound;
+        copied("SOUND/sound.cfg", "tuning_res/sound.cfg");
+    }
+    if (c.token != nullptr) {
+        const std::string token = c.token;
+        copied("Trimdesk.exe", "trimdesk_res/Trimdesk.exe");
+        copied("Trimdesk.ini", "trimdesk_res/Trimdesk-" + token + ".ini");
+        copied("TD-MD11-" + token + ".ini", "trimdesk_res/TD-MD11-" + token + ".ini");
+        copied("TD-MD11-" + token + ".bmp", "trimdesk_res/TD-MD11-" + token + ".bmp");
+    }
+    EXPECT_EQ(aircraft().tree(), expected);
+    // The brakes box counts as it stands when Install is clicked.
+    EXPECT_NE(expected["aircraft.cfg"].find(clicked(IDC_REALISTIC_BRAKES)
+                                                ? "toe_brakes_scale=0.671407"
+                                                : "toe_brakes_scale=0.335704"),
+              std::string::npos);
     EXPECT_EQ(statusText(), identification + "Panel installed successfully.");
-    expectOnlySuccessBeep(mark);
-    expectInstallControlsDisabled();
-    EXPECT_FALSE(control(IDC_UNINSTALL).enabled);
-    EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
-    // A second Install cannot be started.
-    EXPECT_FALSE(emulated::clickControl(dialog(), IDC_INSTALL).has_value());
+    expectOnlyNotice(mark);
+    expectCommandControls(false);
+
+    chooseAircraft();
+    ASSERT_EQ(statusText(), kAlreadyInstalled);
+    mark = noticeCount();
+    click(IDC_UNINSTALL);
+    for (const char* name : kAddedFiles) {
+        before.erase(name);
+    }
+    EXPECT_EQ(aircraft().tree(), before);
+    EXPECT_EQ(statusText(), kAlreadyInstalled + "Panel uninstalled successfully.");
+    expectOnlyNotice(mark);
+    expectCommandControls(true);
+    chooseAircraft(true);
+    EXPECT_EQ(statusText(), identification);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Families, InstallFamilyTest,
     ::testing::Values(
-        FamilyCase{&kCorvane, "crvn",
-                   "// ZRK tuning of iFDG flight dynamic model adapted to Corvane 3d model\n"
-                   "// Version 1.91 / February 2005\n\n",
-                   LineEnds::crlf},
-        FamilyCase{&kOverland, "ovld",
-                   "// ZRK tuning of iFDG flight dynamic model adapted to Overland 3d model\n"
-                   "// Version 1.91 / February 2005\n\n",
+        FamilyCase{&kCorvane, {IDC_ENGINE_SOUNDS, IDC_PAX_2_CLASSES}, "PAX-2C", "", LineEnds::crlf},
+        FamilyCase{&kOverland,
+                   {IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_PAX_1_CLASS},
+                   "PAX-1C",
+                   "trimdesk_res/TD-MD11-PAX-1C.bmp",
                    LineEnds::lf},
-        FamilyCase{&kIfdg10, "ifdg", kIfdgHeader, LineEnds::crlf},
-        FamilyCase{&kIfdg15, "ifdg", kIfdgHeader, LineEnds::lf},
-        FamilyCase{&kIfdgUnknown, "ifdg", kIfdgHeader, LineEnds::crlf},
-        FamilyCase{&kIfdgCargo, "ifdg", kIfdgHeader, LineEnds::crlf}),
-    [](const auto& testInfo) { return std::string(testInfo.param.model->name); });
+        FamilyCase{&kIfdg10, {IDC_PAX_3_CLASSES}, "PAX-3C", "", LineEnds::crlf},
+        FamilyCase{&kIfdg15,
+                   {IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK},
+                   nullptr,
+                   "tuning_res/MD-11_zrk.air",
+                   LineEnds::lf},
+        FamilyCase{&kIfdgUnknown, {IDC_REALISTIC_BRAKES}, "PAX-3C", "", LineEnds::crlf},
+        FamilyCase{&kIfdgCombi, {IDC_ENGINE_SOUNDS}, "CBI-2C", "", LineEnds::crlf},
+        FamilyCase{&kIfdgCombiPw,
+                   {IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_COMBI_1_CLASS},
+                   "CBI-1C",
+                   "",
+                   LineEnds::crlf},
+        FamilyCase{&kIfdgCargo, {}, "CARGO", "", LineEnds::crlf}),
+    [](const auto& p) { return std::string(p.param.model->name); });
 
-class RealisticBrakesTest : public InstallDialogTest, public ::testing::WithParamInterface<bool> {};
+// Where the sound step must leave the aircraft's Sound folder as it is.
+struct SoundCase {
+    const char* name;
+    bool packagePresent;
+    bool boxChecked;
+    FileTree own; // what the Sound folder holds
+};
 
-// The box is read when Install starts: the user's last click counts.
-TEST_P(RealisticBrakesTest, ChoosesTheToeBrakeScale) {
-    const bool realistic = GetParam();
+class InstallSoundTest : public InstallDialogTest,
+                         public ::testing::WithParamInterface<SoundCase> {};
+
+TEST_P(InstallSoundTest, LeavesTheAircraftsSoundsAlone) {
+    const SoundCase& c = GetParam();
     layOutAircraft(kCorvane);
-    chooseAircraft();
-    emulated::clickControl(dialog(), IDC_REALISTIC_BRAKES);
-    if (realistic) {
-        emulated::clickControl(dialog(), IDC_REALISTIC_BRAKES);
+    for (const auto& [name, bytes] : c.own) {
+        aircraft().writeFile("Sound\\" + name, bytes);
     }
-    ASSERT_EQ(getCheckState(dialog(), IDC_REALISTIC_BRAKES), realistic ? BST_CHECKED : 0u);
-
-    clickInstall();
-
-    const std::string config = aircraft().readFile("aircraft.cfg");
-    const std::string chosen = realistic ? "0.335704" : "0.671407";
-    const std::string other = realistic ? "0.671407" : "0.335704";
-    EXPECT_NE(config.find("\r\ntoe_brakes_scale=" + chosen + "\r\n"), std::string::npos);
-    EXPECT_EQ(config.find("toe_brakes_scale=" + other), std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(CheckedAndNot, RealisticBrakesTest, ::testing::Bool());
-
-TEST_F(InstallDialogTest, MissingFlightDynamicsResourceStillSucceeds) {
-    removeResource("tuning_res/MD-11_zrk.air");
-    layOutAircraft(kIfdg15);
+    if (c.packagePresent) {
+        addSoundFolder();
+    }
     chooseAircraft();
+    // Without the package the box is disabled: only a program could check it.
+    setCheckState(dialog(), IDC_ENGINE_SOUNDS, c.boxChecked ? BST_CHECKED : BST_UNCHECKED);
     const std::string identification = statusText();
-
-    clickInstall();
-
-    EXPECT_FALSE(aircraft().exists("MD-11_zrk.air"));
-    EXPECT_TRUE(aircraft().exists("aircraft.cfg_ORIGINAL"));
+    click(IDC_INSTALL);
+    EXPECT_EQ(snapshotTree(aircraft().nativePath("Sound")), c.own);
     EXPECT_EQ(statusText(), identification + "Panel installed successfully.");
-    EXPECT_TRUE(frontEnd().messageBoxes().empty());
 }
 
-TEST_F(InstallDialogTest, ExistingFlightDynamicsFileIsOverwrittenWithoutAKeptCopy) {
-    layOutAircraft(kOverland);
-    aircraft().writeFile("MD-11_zrk.air", "an older tuned file");
-    chooseAircraft();
-
-    clickInstall();
-
-    EXPECT_EQ(aircraft().readFile("MD-11_zrk.air"), resourceBytes("tuning_res/MD-11_zrk.air"));
-    EXPECT_FALSE(aircraft().exists("MD-11_zrk.air_ORIGINAL"));
-}
+INSTANTIATE_TEST_SUITE_P(
+    Situations, InstallSoundTest,
+    ::testing::Values(SoundCase{"PackageAbsent", false, true, {{"sound.cfg", kOwnSound}}},
+                      SoundCase{"BoxUnchecked", true, false, {{"sound.cfg", kOwnSound}}},
+                      SoundCase{"NoOwnSoundConfig", true, true, {{"engine.wav", "RIFF"}}},
+                      SoundCase{"KeptCopyAlreadyThere",
+                                true,
+                                true,
+                                {{"sound.cfg", kOwnSound},
+                                 {"sound.cfg_ORIGINAL", "kept by an earlier install"}}}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 // Failures before anything is copied: one box, the folder as it was, the options disabled.
-enum class Arrangement { asLaidOut, noPanelConfig, keptPanelLeft, sectionBeforeGeneral };
-
 struct FailureCase {
     const char* name;
-    Arrangement arrangement;
-    unsigned failOpen;  // counted from the click on Install: the alias, aircraft.cfg, the new one
+    void (*arrange)(AircraftFolder& aircraft);
+    unsigned failOpen;  // counted from the click: the alias, aircraft.cfg, the new one
     unsigned failWrite; // the alias takes the first two writes
     std::string message;
 };
@@ -150,78 +189,58 @@ struct FailureCase {
 const std::string kNotModified = "\n\nPanel is not installed and your\naircraft was not modified.";
 const std::string kGenerationFailed = "Failure of new \"Aircraft.cfg\" file generation !!!\n\n";
 
-void PrintTo(const FailureCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class InstallFailureTest : public InstallDialogTest,
                            public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(InstallFailureTest, ShowsTheReasonAndLeavesTheFolderAsItWas) {
     const FailureCase& c = GetParam();
     layOutAircraft(kCorvane);
-    aircraft().writeTextFile("Sound\\sound.cfg", "[own sounds]\n");
-    addSoundFolder();
-    switch (c.arrangement) {
-    case Arrangement::noPanelConfig:
-        std::filesystem::remove(aircraft().nativePath("Panel\\Panel.cfg"));
-        break;
-    case Arrangement::keptPanelLeft:
-        aircraft().writeTextFile("Panel\\Panel.cfg_ORIGINAL", "[from an earlier install]\n");
-        break;
-    case Arrangement::sectionBeforeGeneral: {
-        std::string config = aircraftConfig(kCorvane.simName);
-        config.insert(config.find("[General]"), "[Views]\neyepoint=1\n\n");
-        aircraft().writeConfig(config);
-        break;
-    }
-    case Arrangement::asLaidOut:
-        break;
+    if (c.arrange != nullptr) {
+        c.arrange(aircraft());
     }
     chooseAircraft();
-    emulated::clickControl(dialog(), IDC_ENGINE_SOUNDS);
-    ASSERT_TRUE(control(IDC_INSTALL).enabled);
-    ASSERT_EQ(getCheckState(dialog(), IDC_ENGINE_SOUNDS), BST_CHECKED);
-    ASSERT_EQ(getCheckState(dialog(), IDC_TRIMDESK), BST_CHECKED);
     const std::string identification = statusText();
     const FileTree before = aircraft().tree();
-    const std::size_t mark = frontEnd().notices().size();
-
+    const std::size_t mark = noticeCount();
     {
         FailingFileOps failing;
         failing.failOpenNumber(c.failOpen);
         failing.failWriteNumber(c.failWrite);
-        clickInstall();
+        click(IDC_INSTALL);
     }
-
     EXPECT_EQ(aircraft().tree(), before);
-    expectOnlyErrorBox(mark, c.message);
+    expectOnlyNotice(mark, c.message);
     EXPECT_EQ(statusText(), identification);
-    expectInstallControlsDisabled();
-    EXPECT_FALSE(control(IDC_UNINSTALL).enabled);
+    expectCommandControls(false);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     PanelAndConfigurationStage, InstallFailureTest,
     ::testing::Values(
-        FailureCase{"NoPanelConfig", Arrangement::noPanelConfig, 0, 0,
-                    "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
-        FailureCase{"KeptPanelConfigLeftOver", Arrangement::keptPanelLeft, 0, 0,
-                    "Unable to rename original \"Panel.cfg\" file !!!" + kNotModified},
-        FailureCase{"AliasCannotBeCreated", Arrangement::asLaidOut, 1, 0,
+        FailureCase{
+            "NoPanelConfig",
+            [](AircraftFolder& a) { std::filesystem::remove(a.nativePath("Panel\\Panel.cfg")); }, 0,
+            0, "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
+        FailureCase{"KeptPanelConfigLeftOver",
+                    [](AircraftFolder& a) { a.writeFile("Panel\\Panel.cfg_ORIGINAL", "earlier"); },
+                    0, 0, "Unable to rename original \"Panel.cfg\" file !!!" + kNotModified},
+        FailureCase{"AliasCannotBeCreated", nullptr, 1, 0,
                     "Unable to create new \"Panel.cfg\" file !!!" + kNotModified},
-        FailureCase{"SectionBeforeGeneral", Arrangement::sectionBeforeGeneral, 0, 0,
+        FailureCase{"SectionBeforeGeneral",
+                    [](AircraftFolder& a) {
+                        std::string config = a.readFile("aircraft.cfg");
+                        a.writeFile("aircraft.cfg",
+                                    config.insert(config.find("[General]"), "[Views]\r\n\r\n"));
+                    },
+                    0, 0,
                     kGenerationFailed +
                         "In original configuration file, [General] section DO\nNOT follow "
                         "immediately the last [Fltsim.x] section." +
                         kNotModified},
-        FailureCase{"ConfigCannotBeOpened", Arrangement::asLaidOut, 2, 0,
-                    kGenerationFailed + kNotModified},
-        FailureCase{"NewConfigCannotBeCreated", Arrangement::asLaidOut, 3, 0,
-                    kGenerationFailed + kNotModified},
-        FailureCase{"WriteFailsWhileCopying", Arrangement::asLaidOut, 0, 6,
+        FailureCase{"ConfigCannotBeOpened", nullptr, 2, 0, kGenerationFailed + kNotModified},
+        FailureCase{"WriteFailsWhileCopying", nullptr, 0, 6,
                     kGenerationFailed + "A system failure occur during writing operations." +
                         kNotModified}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+    [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace

@@ -18,11 +18,16 @@ std::string withCrLf(const std::string& text) {
     return stored;
 }
 
-std::string tuningSectionsOnDisk() {
+std::string tuningSectionsOnDisk(ResultCode* result) {
     AircraftFolder scratch;
     std::string path = scratch.corePath("sections.txt");
     TextFile* out = openTextFile(path.c_str(), TextFileMode::write);
-    EXPECT_EQ(writeTuningSections(out), resultOk);
+    ResultCode code = writeTuningSections(out);
     closeTextFile(out);
+    if (result != nullptr) {
+        *result = code;
+    } else {
+        EXPECT_EQ(code, resultOk);
+    }
     return scratch.readFile("sections.txt");
 }

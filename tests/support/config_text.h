@@ -3,8 +3,11 @@
 
 #include <string>
 
+#include "analysis/result_codes.h"
+
 // text with every LF stored as CR LF, as the installer's text files store it.
 std::string withCrLf(const std::string& text);
 
-// What writeTuningSections writes for the current installerState, as stored on disk.
-std::string tuningSectionsOnDisk();
+// What writeTuningSections writes for the current installerState, as stored on disk. The
+// writer's result goes to *result; without one it must be success.
+std::string tuningSectionsOnDisk(ResultCode* result = nullptr);
