@@ -8,6 +8,5 @@
 // text with every LF stored as CR LF, as the installer's text files store it.
 std::string withCrLf(const std::string& text);
 
-// What writeTuningSections writes for the current installerState, as stored on disk. The
-// writer's result goes to *result; without one it must be success.
+// writeTuningSections' output for installerState as stored; its result to *result, else must be 0.
 std::string tuningSectionsOnDisk(ResultCode* result = nullptr);
