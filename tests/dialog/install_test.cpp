@@ -1,9 +1,9 @@
-// "Install" on real aircraft folders of each family: the panel alias, the new aircraft.cfg, the
-// flight-dynamics file, the report, and every failure leaving the folder as it was.
+// "Install" on real aircraft folders: each family installed and then uninstalled back to the
+// folder it was, byte for byte; the sound step where it must change nothing; every failure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,136 +13,151 @@
 
 namespace {
 
+constexpr int kBrakes = IDC_REALISTIC_BRAKES;
+constexpr int kSounds = IDC_ENGINE_SOUNDS;
+
 struct FamilyCase {
     const AircraftModel* model;
-    const char* panelSuffix;
-    const char* header; // the comment that opens the new aircraft.cfg
-    LineEnds lineEnds;  // of the aircraft's own aircraft.cfg
+    std::vector<int> clicks; // after the choice; brakes and load editor start checked, sounds not
+    std::string token;       // of the layout installed, or empty when the load editor is left out
+    std::string missing;     // a resource taken away, whose copy then does not take place
 };
 
-const char* const kIfdgHeader =
-    "// ZRK tuning of iFDG flight dynamic model\n// Version 1.91 / February 2005\n\n";
-
-void PrintTo(const FamilyCase& c, std::ostream* out) {
-    *out << c.model->name;
-}
+// Every file an Install of any layout or product version may add; all are there from the start.
+const char* const kAddedFiles[] = {
+    "VORAZ11e.air",       "MD-11_zrk.air",      "TD-MD11-CARGO.bmp",  "TD-MD11-CARGO.ini",
+    "TD-MD11-CBI-1C.bmp", "TD-MD11-CBI-1C.ini", "TD-MD11-CBI-2C.bmp", "TD-MD11-CBI-2C.ini",
+    "TD-MD11-PAX-1C.bmp", "TD-MD11-PAX-1C.ini", "TD-MD11-PAX-2C.bmp", "TD-MD11-PAX-2C.ini",
+    "TD-MD11-PAX-3C.bmp", "TD-MD11-PAX-3C.ini", "Trimdesk.exe",       "Trimdesk.ini"};
+const std::string kOwnSound = "[own sounds]\r\nengine=1\r\n";
 
 class InstallFamilyTest : public InstallDialogTest,
                           public ::testing::WithParamInterface<FamilyCase> {};
 
-TEST_P(InstallFamilyTest, ReplacesPanelAndConfigurationAndReportsSuccess) {
+TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     const FamilyCase& c = GetParam();
-    layOutAircraft(*c.model, c.lineEnds);
+    layOutAircraft(*c.model);
+    aircraft().writeFile("SOUND\\Sound.cfg", kOwnSound);
+    for (const char* name : kAddedFiles) {
+        aircraft().writeFile(name, "left by an earlier install");
+    }
+    addSoundFolder();
+    if (!c.missing.empty()) {
+        ASSERT_TRUE(std::filesystem::remove(startFolder() + "/" + c.missing));
+    }
+    FileTree before = aircraft().tree();
     chooseAircraft();
     const std::string identification = statusText();
-    const FileTree before = aircraft().tree();
-    const std::size_t mark = frontEnd().notices().size();
-
-    clickInstall();
-
-    EXPECT_EQ(aircraft().readFile("Panel\\Panel.cfg"),
-              std::string("[fltsim]\r\nalias=ZRK MD-11 panel\\panel.") + c.panelSuffix + "\r\n");
-    EXPECT_EQ(std::filesystem::file_size(aircraft().nativePath("Panel\\Panel.cfg")), 44u);
-    EXPECT_EQ(aircraft().readFile("Panel\\Panel.cfg_ORIGINAL"), before.at("Panel/Panel.cfg"));
-
-    // Header, the lines through [General] with the product's sim= in both aircraft sections,
-    // then the tuned sections in place of the aircraft's own; CR LF throughout.
-    const std::string tuned = tuningSectionsOnDisk();
-    EXPECT_TRUE(tuned.starts_with("[")) << "no tuned sections for this family";
-    EXPECT_EQ(aircraft().readFile("aircraft.cfg"),
-              withCrLf(c.header + configHead("MD-11_zrk")) + tuned);
-    EXPECT_EQ(aircraft().readFile("aircraft.cfg_ORIGINAL"), before.at("aircraft.cfg"));
-    EXPECT_EQ(aircraft().readFile("MD-11_zrk.air"), resourceBytes("tuning_res/MD-11_zrk.air"));
-    EXPECT_FALSE(aircraft().exists("aircraft.cf_"));
-    const FileTree after = aircraft().tree();
-    for (const auto& [name, bytes] : before) {
-        EXPECT_TRUE(after.contains(name)) << name << " is gone";
+    for (int id : c.clicks) {
+        click(id);
     }
+    click(IDC_INSTALL);
 
-    ASSERT_FALSE(identification.empty());
-    EXPECT_EQ(identification.back(), '\n');
+    FileTree expected = before;
+    const auto copied = [&](const std::string& name, const std::string& folder) {
+        if (folder + name != c.missing) {
+            expected[name] = resourceBytes(folder + name);
+        }
+    };
+    const std::string suffix = c.model->panelSuffix;
+    const char* adapted = suffix == "crvn"   ? " adapted to Corvane 3d model"
+                          : suffix == "ovld" ? " adapted to Overland 3d model"
+                                             : "";
+    expected["Panel/Panel.cfg"] = "[fltsim]\r\nalias=ZRK MD-11 panel\\panel." + suffix + "\r\n";
+    expected["Panel/Panel.cfg_ORIGINAL"] = before["Panel/Panel.cfg"];
+    expected["aircraft.cfg"] =
+        withCrLf("// ZRK tuning of iFDG flight dynamic model" + std::string(adapted) +
+                 "\n// Version 1.91 / February 2005\n\n" + configHead("MD-11_zrk")) +
+        tuningSectionsOnDisk();
+    expected["aircraft.cfg_ORIGINAL"] = before["aircraft.cfg"];
+    copied("MD-11_zrk.air", "tuning_res/");
+    if (std::ranges::count(c.clicks, kSounds) != 0) {
+        expected.erase("SOUND/Sound.cfg");
+        expected["SOUND/sound.cfg_ORIGINAL"] = kOwnSound;
+        expected["SOUND/sound.cfg"] = resourceBytes("tuning_res/sound.cfg");
+    }
+    if (!c.token.empty()) {
+        copied("Trimdesk.exe", "trimdesk_res/");
+        expected["Trimdesk.ini"] = resourceBytes("trimdesk_res/Trimdesk-" + c.token + ".ini");
+        copied("TD-MD11-" + c.token + ".ini", "trimdesk_res/");
+        copied("TD-MD11-" + c.token + ".bmp", "trimdesk_res/");
+    }
+    EXPECT_EQ(aircraft().tree(), expected);
+    // The brakes box counts as it stands when Install is clicked.
+    EXPECT_NE(expected["aircraft.cfg"].find(std::ranges::count(c.clicks, kBrakes) != 0
+                                                ? "toe_brakes_scale=0.671407"
+                                                : "toe_brakes_scale=0.335704"),
+              std::string::npos);
     EXPECT_EQ(statusText(), identification + "Panel installed successfully.");
-    expectOnlySuccessBeep(mark);
-    expectInstallControlsDisabled();
-    EXPECT_FALSE(control(IDC_UNINSTALL).enabled);
-    EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
-    // A second Install cannot be started.
-    EXPECT_FALSE(emulated::clickControl(dialog(), IDC_INSTALL).has_value());
+    expectOnlyNotice();
+    expectCommandControls(false);
+
+    chooseAircraft();
+    ASSERT_EQ(statusText(), kAlreadyInstalled);
+    click(IDC_UNINSTALL);
+    for (const char* name : kAddedFiles) {
+        before.erase(name);
+    }
+    EXPECT_EQ(aircraft().tree(), before);
+    EXPECT_EQ(statusText(), kAlreadyInstalled + "Panel uninstalled successfully.");
+    expectOnlyNotice();
+    expectCommandControls(true);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Families, InstallFamilyTest,
-    ::testing::Values(
-        FamilyCase{&kCorvane, "crvn",
-                   "// ZRK tuning of iFDG flight dynamic model adapted to Corvane 3d model\n"
-                   "// Version 1.91 / February 2005\n\n",
-                   LineEnds::crlf},
-        FamilyCase{&kOverland, "ovld",
-                   "// ZRK tuning of iFDG flight dynamic model adapted to Overland 3d model\n"
-                   "// Version 1.91 / February 2005\n\n",
-                   LineEnds::lf},
-        FamilyCase{&kIfdg10, "ifdg", kIfdgHeader, LineEnds::crlf},
-        FamilyCase{&kIfdg15, "ifdg", kIfdgHeader, LineEnds::lf},
-        FamilyCase{&kIfdgUnknown, "ifdg", kIfdgHeader, LineEnds::crlf},
-        FamilyCase{&kIfdgCargo, "ifdg", kIfdgHeader, LineEnds::crlf}),
-    [](const auto& testInfo) { return std::string(testInfo.param.model->name); });
+const FamilyCase kFamilies[] = {
+    {&kCorvane, {kSounds, IDC_PAX_2_CLASSES}, "PAX-2C", ""},
+    {&kOverland, {kBrakes, IDC_PAX_1_CLASS}, "PAX-1C", "trimdesk_res/TD-MD11-PAX-1C.bmp"},
+    {&kIfdg10, {kSounds, IDC_PAX_3_CLASSES}, "PAX-3C", ""},
+    {&kIfdgOther, {kBrakes, kSounds, IDC_TRIMDESK}, "", "tuning_res/MD-11_zrk.air"},
+    {&kCombi, {kSounds}, "CBI-2C", ""},
+    {&kCombiPw, {kBrakes, kSounds, IDC_COMBI_1_CLASS}, "CBI-1C", ""},
+    {&kCargo, {}, "CARGO", ""},
+};
 
-class RealisticBrakesTest : public InstallDialogTest, public ::testing::WithParamInterface<bool> {};
+INSTANTIATE_TEST_SUITE_P(Families, InstallFamilyTest, ::testing::ValuesIn(kFamilies),
+                         [](const auto& p) { return std::string(p.param.model->name); });
 
-// The box is read when Install starts: the user's last click counts.
-TEST_P(RealisticBrakesTest, ChoosesTheToeBrakeScale) {
-    const bool realistic = GetParam();
+// The sound step where it must leave the aircraft's Sound folder alone though the box is checked.
+struct SoundCase {
+    const char* name;
+    bool packagePresent;
+    FileTree own; // what the Sound folder holds
+};
+
+class InstallSoundTest : public InstallDialogTest,
+                         public ::testing::WithParamInterface<SoundCase> {};
+
+TEST_P(InstallSoundTest, LeavesTheAircraftsSoundsAlone) {
+    const SoundCase& c = GetParam();
     layOutAircraft(kCorvane);
-    chooseAircraft();
-    emulated::clickControl(dialog(), IDC_REALISTIC_BRAKES);
-    if (realistic) {
-        emulated::clickControl(dialog(), IDC_REALISTIC_BRAKES);
+    for (const auto& [name, bytes] : c.own) {
+        aircraft().writeFile("Sound\\" + name, bytes);
     }
-    ASSERT_EQ(getCheckState(dialog(), IDC_REALISTIC_BRAKES), realistic ? BST_CHECKED : 0u);
-
-    clickInstall();
-
-    const std::string config = aircraft().readFile("aircraft.cfg");
-    const std::string chosen = realistic ? "0.335704" : "0.671407";
-    const std::string other = realistic ? "0.671407" : "0.335704";
-    EXPECT_NE(config.find("\r\ntoe_brakes_scale=" + chosen + "\r\n"), std::string::npos);
-    EXPECT_EQ(config.find("toe_brakes_scale=" + other), std::string::npos);
-}
-
-INSTANTIATE_TEST_SUITE_P(CheckedAndNot, RealisticBrakesTest, ::testing::Bool());
-
-TEST_F(InstallDialogTest, MissingFlightDynamicsResourceStillSucceeds) {
-    removeResource("tuning_res/MD-11_zrk.air");
-    layOutAircraft(kIfdg15);
+    if (c.packagePresent) {
+        addSoundFolder();
+    }
     chooseAircraft();
-    const std::string identification = statusText();
-
-    clickInstall();
-
-    EXPECT_FALSE(aircraft().exists("MD-11_zrk.air"));
-    EXPECT_TRUE(aircraft().exists("aircraft.cfg_ORIGINAL"));
-    EXPECT_EQ(statusText(), identification + "Panel installed successfully.");
-    EXPECT_TRUE(frontEnd().messageBoxes().empty());
+    // Without the package the box is disabled: only a program could check it.
+    setCheckState(dialog(), kSounds, BST_CHECKED);
+    click(IDC_INSTALL);
+    EXPECT_EQ(snapshotTree(aircraft().nativePath("Sound")), c.own);
+    expectOnlyNotice(); // success all the same
 }
 
-TEST_F(InstallDialogTest, ExistingFlightDynamicsFileIsOverwrittenWithoutAKeptCopy) {
-    layOutAircraft(kOverland);
-    aircraft().writeFile("MD-11_zrk.air", "an older tuned file");
-    chooseAircraft();
+const SoundCase kSoundCases[] = {
+    {"PackageAbsent", false, {{"sound.cfg", kOwnSound}}},
+    {"NoOwnSoundConfig", true, {{"engine.wav", "RIFF"}}},
+    {"KeptCopyAlreadyThere", true, {{"sound.cfg", kOwnSound}, {"sound.cfg_ORIGINAL", "earlier"}}},
+};
 
-    clickInstall();
-
-    EXPECT_EQ(aircraft().readFile("MD-11_zrk.air"), resourceBytes("tuning_res/MD-11_zrk.air"));
-    EXPECT_FALSE(aircraft().exists("MD-11_zrk.air_ORIGINAL"));
-}
+INSTANTIATE_TEST_SUITE_P(Situations, InstallSoundTest, ::testing::ValuesIn(kSoundCases),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // Failures before anything is copied: one box, the folder as it was, the options disabled.
-enum class Arrangement { asLaidOut, noPanelConfig, keptPanelLeft, sectionBeforeGeneral };
-
 struct FailureCase {
     const char* name;
-    Arrangement arrangement;
-    unsigned failOpen;  // counted from the click on Install: the alias, aircraft.cfg, the new one
+    void (*arrange)(AircraftFolder& aircraft);
+    unsigned failOpen;  // counted from the click: the alias, aircraft.cfg, the new one
     unsigned failWrite; // the alias takes the first two writes
     std::string message;
 };
@@ -150,78 +165,54 @@ struct FailureCase {
 const std::string kNotModified = "\n\nPanel is not installed and your\naircraft was not modified.";
 const std::string kGenerationFailed = "Failure of new \"Aircraft.cfg\" file generation !!!\n\n";
 
-void PrintTo(const FailureCase& c, std::ostream* out) {
-    *out << c.name;
-}
-
 class InstallFailureTest : public InstallDialogTest,
                            public ::testing::WithParamInterface<FailureCase> {};
 
 TEST_P(InstallFailureTest, ShowsTheReasonAndLeavesTheFolderAsItWas) {
     const FailureCase& c = GetParam();
     layOutAircraft(kCorvane);
-    aircraft().writeTextFile("Sound\\sound.cfg", "[own sounds]\n");
-    addSoundFolder();
-    switch (c.arrangement) {
-    case Arrangement::noPanelConfig:
-        std::filesystem::remove(aircraft().nativePath("Panel\\Panel.cfg"));
-        break;
-    case Arrangement::keptPanelLeft:
-        aircraft().writeTextFile("Panel\\Panel.cfg_ORIGINAL", "[from an earlier install]\n");
-        break;
-    case Arrangement::sectionBeforeGeneral: {
-        std::string config = aircraftConfig(kCorvane.simName);
-        config.insert(config.find("[General]"), "[Views]\neyepoint=1\n\n");
-        aircraft().writeConfig(config);
-        break;
-    }
-    case Arrangement::asLaidOut:
-        break;
+    if (c.arrange != nullptr) {
+        c.arrange(aircraft());
     }
     chooseAircraft();
-    emulated::clickControl(dialog(), IDC_ENGINE_SOUNDS);
-    ASSERT_TRUE(control(IDC_INSTALL).enabled);
-    ASSERT_EQ(getCheckState(dialog(), IDC_ENGINE_SOUNDS), BST_CHECKED);
-    ASSERT_EQ(getCheckState(dialog(), IDC_TRIMDESK), BST_CHECKED);
     const std::string identification = statusText();
     const FileTree before = aircraft().tree();
-    const std::size_t mark = frontEnd().notices().size();
-
     {
         FailingFileOps failing;
         failing.failOpenNumber(c.failOpen);
         failing.failWriteNumber(c.failWrite);
-        clickInstall();
+        click(IDC_INSTALL);
     }
-
     EXPECT_EQ(aircraft().tree(), before);
-    expectOnlyErrorBox(mark, c.message);
+    expectOnlyNotice(c.message);
     EXPECT_EQ(statusText(), identification);
-    expectInstallControlsDisabled();
-    EXPECT_FALSE(control(IDC_UNINSTALL).enabled);
+    expectCommandControls(false);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PanelAndConfigurationStage, InstallFailureTest,
-    ::testing::Values(
-        FailureCase{"NoPanelConfig", Arrangement::noPanelConfig, 0, 0,
-                    "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
-        FailureCase{"KeptPanelConfigLeftOver", Arrangement::keptPanelLeft, 0, 0,
-                    "Unable to rename original \"Panel.cfg\" file !!!" + kNotModified},
-        FailureCase{"AliasCannotBeCreated", Arrangement::asLaidOut, 1, 0,
-                    "Unable to create new \"Panel.cfg\" file !!!" + kNotModified},
-        FailureCase{"SectionBeforeGeneral", Arrangement::sectionBeforeGeneral, 0, 0,
-                    kGenerationFailed +
-                        "In original configuration file, [General] section DO\nNOT follow "
-                        "immediately the last [Fltsim.x] section." +
-                        kNotModified},
-        FailureCase{"ConfigCannotBeOpened", Arrangement::asLaidOut, 2, 0,
-                    kGenerationFailed + kNotModified},
-        FailureCase{"NewConfigCannotBeCreated", Arrangement::asLaidOut, 3, 0,
-                    kGenerationFailed + kNotModified},
-        FailureCase{"WriteFailsWhileCopying", Arrangement::asLaidOut, 0, 6,
-                    kGenerationFailed + "A system failure occur during writing operations." +
-                        kNotModified}),
-    [](const auto& testInfo) { return std::string(testInfo.param.name); });
+const FailureCase kFailures[] = {
+    {"NoPanelConfig",
+     [](AircraftFolder& a) { std::filesystem::remove(a.nativePath("Panel\\Panel.cfg")); }, 0, 0,
+     "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
+    {"KeptPanelConfigLeftOver",
+     [](AircraftFolder& a) { a.writeFile("Panel\\Panel.cfg_ORIGINAL", "x"); }, 0, 0,
+     "Unable to rename original \"Panel.cfg\" file !!!" + kNotModified},
+    {"AliasCannotBeCreated", nullptr, 1, 0,
+     "Unable to create new \"Panel.cfg\" file !!!" + kNotModified},
+    {"SectionBeforeGeneral",
+     [](AircraftFolder& a) {
+         a.writeConfig(fltsimSection(0, "md11", "", "MD-11") + "[Views]\n" + kGeneralSection);
+     },
+     0, 0,
+     kGenerationFailed +
+         "In original configuration file, [General] section DO\nNOT follow "
+         "immediately the last [Fltsim.x] section." +
+         kNotModified},
+    {"WriteFailsWhileCopying", nullptr, 0, 6,
+     kGenerationFailed + "A system failure occur during writing operations." + kNotModified},
+};
+
+INSTANTIATE_TEST_SUITE_P(PanelAndConfigurationStage, InstallFailureTest,
+                         ::testing::ValuesIn(kFailures),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace

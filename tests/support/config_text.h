@@ -3,8 +3,10 @@
 
 #include <string>
 
+#include "analysis/result_codes.h"
+
 // text with every LF stored as CR LF, as the installer's text files store it.
 std::string withCrLf(const std::string& text);
 
-// What writeTuningSections writes for the current installerState, as stored on disk.
-std::string tuningSectionsOnDisk();
+// writeTuningSections' output for installerState as stored; its result to *result, else must be 0.
+std::string tuningSectionsOnDisk(ResultCode* result = nullptr);

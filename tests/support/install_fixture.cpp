@@ -1,39 +1,10 @@
 // Fixture for dialog tests of "Install" and "Uninstall".
 #include "tests/support/install_fixture.h"
 
-#include <algorithm>
-#include <filesystem>
-
-namespace {
-
-constexpr const char* kResources[] = {
-    "tuning_res/MD-11_zrk.air",         "tuning_res/sound.cfg",
-    "trimdesk_res/Trimdesk.exe",        "trimdesk_res/Trimdesk-PAX-3C.ini",
-    "trimdesk_res/Trimdesk-PAX-2C.ini", "trimdesk_res/Trimdesk-PAX-1C.ini",
-    "trimdesk_res/Trimdesk-CBI-2C.ini", "trimdesk_res/Trimdesk-CBI-1C.ini",
-    "trimdesk_res/Trimdesk-CARGO.ini",  "trimdesk_res/TD-MD11-PAX-3C.ini",
-    "trimdesk_res/TD-MD11-PAX-3C.bmp",  "trimdesk_res/TD-MD11-PAX-2C.ini",
-    "trimdesk_res/TD-MD11-PAX-2C.bmp",  "trimdesk_res/TD-MD11-PAX-1C.ini",
-    "trimdesk_res/TD-MD11-PAX-1C.bmp",  "trimdesk_res/TD-MD11-CBI-2C.ini",
-    "trimdesk_res/TD-MD11-CBI-2C.bmp",  "trimdesk_res/TD-MD11-CBI-1C.ini",
-    "trimdesk_res/TD-MD11-CBI-1C.bmp",  "trimdesk_res/TD-MD11-CARGO.ini",
-    "trimdesk_res/TD-MD11-CARGO.bmp",
-};
-
-const std::string kOwnPanel = "[Window Titles]\nWindow00=Main Panel\n\n[Window00]\n"
-                              "file=panel.bmp\nsize_mm=1024\n";
-
-} // namespace
-
 std::string configHead(const std::string& simName) {
     return "// MD-11 as its author shipped it\n" + fltsim(simName, "", "MD-11", 0) +
            "texture=1\natc_airline=HOUSE\n\n" + fltsim(simName, "", "MD-11", 1) + "\n" +
            kGeneralSection + "editable=1\n\n";
-}
-
-std::string aircraftConfig(const std::string& simName) {
-    return configHead(simName) + "[WEIGHT_AND_BALANCE]\nmax_gross_weight=630500\n"
-                                 "empty_weight=285000\n\n[flight_tuning]\ncruise_lift_scalar=1.0\n";
 }
 
 std::string resourceBytes(const std::string& name) {
@@ -42,92 +13,63 @@ std::string resourceBytes(const std::string& name) {
 
 void InstallDialogTest::SetUp() {
     MainDialogTest::SetUp();
-    for (const char* name : kResources) {
+    for (const char* name :
+         {"tuning_res/MD-11_zrk.air", "tuning_res/sound.cfg", "trimdesk_res/Trimdesk.exe"}) {
         writeNativeFile(startFolder() + "/" + name, resourceBytes(name));
+    }
+    for (const std::string token : {"PAX-3C", "PAX-2C", "PAX-1C", "CBI-2C", "CBI-1C", "CARGO"}) {
+        for (const std::string& name : {"Trimdesk-" + token + ".ini", "TD-MD11-" + token + ".ini",
+                                        "TD-MD11-" + token + ".bmp"}) {
+            writeNativeFile(startFolder() + "/trimdesk_res/" + name,
+                            resourceBytes("trimdesk_res/" + name));
+        }
     }
 }
 
-void InstallDialogTest::layOutAircraft(const AircraftModel& model, LineEnds lineEnds) {
+void InstallDialogTest::layOutAircraft(const AircraftModel& model) {
     model_ = &model;
-    aircraft_.writeConfig(aircraftConfig(model.simName), lineEnds);
+    // The sections after [General] are the ones a rewrite replaces.
+    aircraft_.writeConfig(configHead(model.simName) +
+                          "[WEIGHT_AND_BALANCE]\nempty_weight=285000\n\n[flight_tuning]\n");
     aircraft_.addFile(std::string(model.simName) + ".air", model.airSize);
     if (model.modelFile != nullptr) {
         aircraft_.addModel("model", model.modelFile, model.modelSize);
     }
-    aircraft_.writeTextFile("Panel\\Panel.cfg", kOwnPanel);
-    aircraft_.writeFile("Panel\\panel.bmp", resourceBytes("own panel bitmap"));
+    aircraft_.writeTextFile("Panel\\Panel.cfg", "[Window Titles]\nWindow00=Main Panel\n");
 }
 
-void InstallDialogTest::removeResource(const std::string& relative) const {
-    ASSERT_TRUE(std::filesystem::remove(startFolder() + "/" + relative)) << relative;
-}
-
-void InstallDialogTest::queueManualSettingsIfAsked() {
+void InstallDialogTest::chooseAircraft() {
     // Only an aircraft that Install has not rewritten is analysed as an iFDG model.
     if (model_ != nullptr && model_->asksManualSettings &&
         aircraft_.readFile("aircraft.cfg").find("sim=MD-11_zrk") == std::string::npos) {
         frontEnd().queueClick("ManSetDialog", IDC_MANSET_OK);
     }
-}
-
-void InstallDialogTest::chooseAircraft() {
-    queueManualSettingsIfAsked();
     chooseAircraftFile(aircraft_.cfgPath());
 }
 
-void InstallDialogTest::clickInstall() {
-    EXPECT_EQ(emulated::clickControl(dialog(), IDC_INSTALL), 1) << "Install is not enabled";
+void InstallDialogTest::click(int id) {
+    noticesBeforeClick_ = frontEnd().notices().size();
+    EXPECT_TRUE(emulated::clickControl(dialog(), id).has_value()) << id << " cannot be clicked";
 }
 
-void InstallDialogTest::clickUninstall() {
-    EXPECT_EQ(emulated::clickControl(dialog(), IDC_UNINSTALL), 1) << "Uninstall is not enabled";
+void InstallDialogTest::expectOnlyNotice(const std::string& errorText) {
+    const auto& notices = frontEnd().notices();
+    ASSERT_EQ(notices.size(), noticesBeforeClick_ + 1);
+    const ScriptedFrontEnd::Notice& notice = notices.back();
+    const bool box = !errorText.empty();
+    EXPECT_EQ(notice.kind,
+              box ? ScriptedFrontEnd::NoticeKind::messageBox : ScriptedFrontEnd::NoticeKind::beep);
+    EXPECT_EQ(notice.style, box ? 0x30u : 0u);
+    EXPECT_EQ(notice.text, errorText);
+    EXPECT_EQ(notice.caption, box ? "ERROR from ZRK MD11 Panel installer" : "");
+    EXPECT_EQ(notice.owner, box ? dialog() : nullptr);
 }
 
-void InstallDialogTest::clickChooseSame() {
-    queueManualSettingsIfAsked();
-    EXPECT_EQ(emulated::clickControl(dialog(), IDC_CHOOSE_SAME), 1) << "Choose same is hidden";
-}
-
-void InstallDialogTest::installAndChooseAgain(const AircraftModel& model) {
-    layOutAircraft(model);
-    aircraft_.writeTextFile("Sound\\Sound.cfg", "[own sounds]\nengine=1\n");
-    addSoundFolder();
-    chooseAircraft();
-    emulated::clickControl(dialog(), IDC_ENGINE_SOUNDS);
-    ASSERT_EQ(getCheckState(dialog(), IDC_ENGINE_SOUNDS), BST_CHECKED);
-    clickInstall();
-    chooseAircraft();
-    ASSERT_EQ(statusText(), "ZRK MD-11 panel already installed.\n");
-}
-
-std::vector<ScriptedFrontEnd::Notice> InstallDialogTest::noticesSince(std::size_t mark) {
-    const std::vector<ScriptedFrontEnd::Notice>& all = frontEnd().notices();
-    return {all.begin() + static_cast<std::ptrdiff_t>(std::min(mark, all.size())), all.end()};
-}
-
-void InstallDialogTest::expectOnlyErrorBox(std::size_t mark, const std::string& text) {
-    const std::vector<ScriptedFrontEnd::Notice> notices = noticesSince(mark);
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0].kind, ScriptedFrontEnd::NoticeKind::messageBox);
-    EXPECT_EQ(notices[0].text, text);
-    EXPECT_EQ(notices[0].caption, "ERROR from ZRK MD11 Panel installer");
-    EXPECT_EQ(notices[0].style, 0x30u);
-    EXPECT_EQ(notices[0].owner, dialog());
-}
-
-void InstallDialogTest::expectOnlySuccessBeep(std::size_t mark) {
-    const std::vector<ScriptedFrontEnd::Notice> notices = noticesSince(mark);
-    ASSERT_EQ(notices.size(), 1u);
-    EXPECT_EQ(notices[0].kind, ScriptedFrontEnd::NoticeKind::beep);
-    EXPECT_EQ(notices[0].style, 0u);
-}
-
-void InstallDialogTest::expectInstallControlsDisabled() {
-    for (int id :
-         {IDC_INSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES,
-          IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS, IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS, IDC_CARGO}) {
+void InstallDialogTest::expectCommandControls(bool chooseSameShown) {
+    for (int id : {IDC_INSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK,
+                   IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS, IDC_COMBI_2_CLASSES,
+                   IDC_COMBI_1_CLASS, IDC_CARGO, IDC_UNINSTALL}) {
         EXPECT_FALSE(control(id).enabled) << id;
     }
-    EXPECT_TRUE(control(IDC_CHOOSE_AIRCRAFT).enabled);
-    EXPECT_TRUE(control(IDC_QUIT).enabled);
+    EXPECT_EQ(control(IDC_CHOOSE_SAME).visible, chooseSameShown);
 }

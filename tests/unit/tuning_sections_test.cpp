@@ -1,206 +1,162 @@
-// The flight-model sections of each family: section order and layout on disk, and the lines
-// that follow the installer's state (weights row, lights, static thrust, toe brakes, wing fold).
+// The flight-model sections of each family, checked by structure: the sections in order, each
+// closed by one blank line, and the lines that follow the state; and the stop at a failed write.
 #include "install/tuning_sections.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <regex>
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "tests/unit/tuning_output.h"
+#include "app/installer_state.h"
+#include "tests/support/config_text.h"
+#include "tests/support/failing_file_ops.h"
 
 namespace {
 
-using Headers = std::vector<std::string>;
+struct Sections {
+    std::string headers; // "name, name, ... "
+    std::map<std::string, std::vector<std::string>> lines;
+};
 
-// Header names in order, separated by commas.
-Headers headerList(const std::string& names) {
-    Headers headers;
-    std::size_t start = 0;
-    for (std::size_t comma; (comma = names.find(',', start)) != std::string::npos;) {
-        headers.push_back(names.substr(start, comma - start));
-        start = names.find_first_not_of(' ', comma + 1);
+// The sections stored, checked: CR LF ends, a header first, one blank line after each, none inside.
+Sections parseSections(const std::string& bytes) {
+    Sections parsed;
+    std::string open; // the section being read; empty after its blank line
+    std::size_t at = 0;
+    for (std::size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        const std::string line = bytes.substr(at, end - at);
+        const bool header = line.size() > 2 && line.front() == '[' && line.back() == ']';
+        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
+        EXPECT_TRUE(line.empty() ? !open.empty() : header == open.empty()) << "at byte " << at;
+        if (line.empty()) {
+            open.clear();
+        } else if (header) {
+            open = line.substr(1, line.size() - 2);
+            parsed.headers += open + ", ";
+        } else {
+            parsed.lines[open].push_back(line);
+        }
     }
-    headers.push_back(names.substr(start));
-    return headers;
+    EXPECT_EQ(at, bytes.size()) << "the last line has no line end";
+    EXPECT_TRUE(open.empty()) << "no blank line after the last section";
+    return parsed;
 }
 
-const Headers kCorvaneHeaders = headerList(
+// The values after "key=" on its lines, run together: a missing or doubled line shows.
+std::string valueOf(const std::vector<std::string>& lines, const std::string& key) {
+    std::string values;
+    for (const std::string& line : lines) {
+        values += line.starts_with(key + "=") ? line.substr(key.size() + 1) : "";
+    }
+    return values;
+}
+
+const std::string kCorvaneHeaders =
     "Weight_and_balance, fuel, airplane_geometry, contact_points, Flaps.0, Flaps.1, Flaps.2, "
     "GeneralEngineData, TurbineEngineData, Reference Speeds, keyboard_response, forcefeedback, "
     "Views, autopilot, Radios, direction_indicators, LIGHTS, flight_tuning, brakes, "
     "gear_warning_system, jet_engine, electrical, EFFECTS, SMOKESYSTEM, exits, hydraulic_system, "
-    "attitude_indicators, turn_indicators, stall_warning");
-
-const Headers kOverlandHeaders = headerList(
-    "flight_tuning, Weight_and_Balance, lights, GeneralEngineData, fuel, contact_points, "
-    "keyboard_response, forcefeedback, airplane_geometry, electrical, Flaps.0, Flaps.1, Flaps.2, "
+    "attitude_indicators, turn_indicators, stall_warning, ";
+// The iFDG and Overland families share their order but for the flaps and the wing fold.
+const std::string kToFlaps = "flight_tuning, Weight_and_Balance, lights, GeneralEngineData, fuel, "
+                             "contact_points, keyboard_response, forcefeedback, airplane_geometry, "
+                             "electrical, Flaps.0, ";
+const std::string kToTurnIndicators =
     "TurbineEngineData, Reference Speeds, Views, autopilot, direction_indicators, jet_engine, "
     "Radios, pitot_static, brakes, gear_warning_system, hydraulic_system, stall_warning, "
-    "attitude_indicators, turn_indicators, folding_wings, TailHook, exits, SMOKESYSTEM, EFFECTS");
+    "attitude_indicators, turn_indicators, ";
 
-Headers ifdgHeaders(bool foldAndHook) {
-    return headerList(
-        "flight_tuning, Weight_and_Balance, lights, GeneralEngineData, fuel, contact_points, "
-        "keyboard_response, forcefeedback, airplane_geometry, electrical, Flaps.0, flaps.1, "
-        "TurbineEngineData, Reference Speeds, Views, autopilot, direction_indicators, jet_engine, "
-        "Radios, pitot_static, brakes, gear_warning_system, hydraulic_system, stall_warning, "
-        "attitude_indicators, turn_indicators, exits, " +
-        std::string(foldAndHook ? "folding_wings, TailHook, " : "") + "SMOKESYSTEM, EFFECTS");
-}
+// Empty weight and Cargo load by type and engines (GE, PW); Corvane: PAX GE, Overland: PAX PW.
+const char* const kRows[3][2][2] = {{{"285900", "23100"}, {"285200", "41800"}},
+                                    {{"285100", "23900"}, {"284400", "41600"}},
+                                    {{"249200", "104400"}, {"248500", "123100"}}};
+const char* const kStations[] = {"Crew", "Baggage", "Cargo", "First", "Business", "Economy"};
 
-const char* expectedToeBrakes(int realisticBrakes) {
-    return realisticBrakes != 0 ? "0.335704" : "0.671407";
-}
+// Type, engines, version, wing lights, fold and hook, brakes (any non-zero value counts).
+class TuningSections : public testing::TestWithParam<std::tuple<int, int, int, int, int, int>> {};
 
-// The six station lines: numbered 0 to 5, a whole-number weight, the fixed coordinates and the
-// station names in order.
-void expectStationLines(const Section& weights) {
-    const char* names[] = {"Crew", "Baggage", "Cargo", "First", "Business", "Economy"};
-    for (int i = 0; i < 6; ++i) {
-        std::string value = valueOf(weights, "station_load." + std::to_string(i));
-        std::regex form("\"[0-9]+,0\\.0,0\\.0,0\\.0," + std::string(names[i]) + "\"");
-        EXPECT_TRUE(std::regex_match(value, form)) << value;
+// Every family under every state: only the iFDG family reads more than the brakes.
+TEST_P(TuningSections, EachFamilyWritesWhatFitsTheState) {
+    const auto [variant, engines, version, wingLights, foldAndHook, brakes] = GetParam();
+    for (int kind : {modelCorvane, modelIfdg, modelOverland}) {
+        SCOPED_TRACE("modelKind " + std::to_string(kind));
+        resetInstallerStateForTest();
+        InstallerState& s = installerState;
+        std::tie(s.modelKind, s.aircraftVariant, s.engineVariant, s.modelVersion, s.wingLightsMode,
+                 s.foldAndHookCommands, s.realisticBrakes) =
+            std::tie(kind, variant, engines, version, wingLights, foldAndHook, brakes);
+        const std::string stored = tuningSectionsOnDisk();
+        Sections sections = parseSections(stored);
+        const bool corvane = kind == modelCorvane, ifdg = kind == modelIfdg;
+        const bool fold = version == 2 || (version == 3 && foldAndHook != 0);
+        EXPECT_EQ(sections.headers,
+                  corvane ? kCorvaneHeaders
+                  : ifdg  ? kToFlaps + "flaps.1, " + kToTurnIndicators + "exits, " +
+                               (fold ? "folding_wings, TailHook, " : "") + "SMOKESYSTEM, EFFECTS, "
+                         : kToFlaps + "Flaps.1, Flaps.2, " + kToTurnIndicators +
+                               "folding_wings, TailHook, exits, SMOKESYSTEM, EFFECTS, ");
+
+        const bool pw = ifdg ? engines == 2 : !corvane;
+        const char* const* row = kRows[ifdg ? variant - 1 : 0][pw ? 1 : 0];
+        const auto& weights = sections.lines[corvane ? "Weight_and_balance" : "Weight_and_Balance"];
+        const std::string datum = kind == modelOverland ? "0.0,0.0,2.2" : "0.0,0.0,0.0";
+        EXPECT_EQ(weights.size(), 15u);
+        EXPECT_EQ(valueOf(weights, "empty_weight"), row[0]);
+        EXPECT_EQ(valueOf(weights, "max_gross_weight"), pw ? "630500" : "612500");
+        EXPECT_EQ(valueOf(weights, "reference_datum_position"), datum);
+        EXPECT_EQ(valueOf(weights, "empty_weight_CG_position"), datum);
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_TRUE(std::regex_match(weights.at(9 + i),
+                                         std::regex("station_load\\." + std::to_string(i) + "=\"" +
+                                                    (i == 2 ? row[1] : "[0-9]+") + "(,0\\.0){3}," +
+                                                    kStations[i] + "\"")))
+                << weights.at(9 + i);
+        }
+
+        // Lights are numbered from 0 in the order written; the effect tells which light it is.
+        const auto& lights = sections.lines[corvane ? "LIGHTS" : "lights"];
+        std::string effects;
+        for (std::size_t i = 0; i < lights.size(); ++i) {
+            std::smatch match;
+            EXPECT_TRUE(std::regex_match(
+                lights[i], match, std::regex("light\\." + std::to_string(i) + " ?=.*(fx_\\w+).*")))
+                << lights[i];
+            effects += match[1].str() + " ";
+        }
+        const bool nav = version == 2 || (version == 3 && (wingLights & 1) != 0);
+        const bool strobes = version == 2 || (version == 3 && (wingLights & 2) != 0);
+        if (ifdg) {
+            EXPECT_EQ(effects, "fx_beacon " + std::string(nav ? "fx_navgre fx_navred " : "") +
+                                   "fx_beacon fx_vclight " +
+                                   (strobes ? "fx_strobe fx_strobe fx_strobe fx_strobe " : ""));
+        } else {
+            EXPECT_EQ(lights.size(), corvane ? 6u : 10u);
+        }
+
+        EXPECT_EQ(valueOf(sections.lines["TurbineEngineData"], "static_thrust"),
+                  corvane ? " 60000.000" : (pw ? "60500.000000" : "60000.000000"));
+        EXPECT_EQ(valueOf(sections.lines["brakes"], "toe_brakes_scale"),
+                  brakes != 0 ? "0.335704" : "0.671407");
+
+        // A failed write, the first or a later one: 52 at once, with no write tried after it.
+        for (unsigned failing : {1u, 5u}) {
+            FailingFileOps ops;
+            ops.failWriteNumber(failing);
+            ResultCode result = resultOk;
+            const std::string written = tuningSectionsOnDisk(&result);
+            EXPECT_EQ(result, ioFailure) << "write " << failing;
+            EXPECT_EQ(ops.callCount(FileCall::write), failing);
+            EXPECT_TRUE(written.size() < stored.size() && stored.starts_with(written));
+        }
     }
-    EXPECT_EQ(valueOf(weights, "max_number_of_stations"), "50");
-    EXPECT_EQ(weights.lines.size(), 15u);
 }
 
-// The effect name ends each light line; the lines are numbered from 0 without a gap.
-std::vector<std::string> lightEffects(const Section& lights) {
-    std::vector<std::string> effects;
-    for (std::size_t i = 0; i < lights.lines.size(); ++i) {
-        const std::string& line = lights.lines[i];
-        EXPECT_TRUE(line.starts_with("light." + std::to_string(i) + " = ")) << line;
-        effects.push_back(line.substr(line.rfind(' ') + 1));
-    }
-    return effects;
-}
-
-// aircraftVariant, engineVariant, modelVersion, wingLightsMode, foldAndHookCommands,
-// realisticBrakes
-using IfdgState = std::tuple<int, int, int, int, int, int>;
-
-class IfdgTuning : public ::testing::TestWithParam<IfdgState> {};
-
-TEST_P(IfdgTuning, WritesTheSectionsThatFitTheState) {
-    auto [aircraft, engines, version, wingLights, foldAndHook, brakes] = GetParam();
-    setTuningState({3, aircraft, engines, version, wingLights, foldAndHook, brakes});
-    WrittenFile file = writeTuningFile();
-    ASSERT_EQ(file.result, resultOk);
-    std::vector<Section> sections = parseSections(file.bytes);
-
-    bool withFold = version == 2 || (version == 3 && foldAndHook != 0);
-    EXPECT_EQ(sections.size(), withFold ? 31u : 29u);
-    EXPECT_EQ(headersOf(sections), ifdgHeaders(withFold));
-
-    bool nav = version == 2 || (version == 3 && (wingLights & 1) != 0);
-    bool strobes = version == 2 || (version == 3 && (wingLights & 2) != 0);
-    std::vector<std::string> effects = {"fx_beacon"};
-    if (nav) {
-        effects.insert(effects.end(), {"fx_navgre", "fx_navred"});
-    }
-    effects.insert(effects.end(), {"fx_beacon", "fx_vclight"});
-    if (strobes) {
-        effects.insert(effects.end(), 4, "fx_strobe");
-    }
-    EXPECT_EQ(lightEffects(sectionNamed(sections, "lights")), effects);
-
-    // Empty weights tell the six rows apart.
-    const char* emptyWeights[3][2] = {
-        {"285900", "285200"}, {"285100", "284400"}, {"249200", "248500"}};
-    Section weights = sectionNamed(sections, "Weight_and_Balance");
-    EXPECT_EQ(valueOf(weights, "empty_weight"), emptyWeights[aircraft - 1][engines - 1]);
-    EXPECT_EQ(valueOf(weights, "max_gross_weight"), engines == 2 ? "630500" : "612500");
-    expectStationLines(weights);
-
-    EXPECT_EQ(valueOf(sectionNamed(sections, "TurbineEngineData"), "static_thrust"),
-              engines == 2 ? "60500.000000" : "60000.000000");
-    EXPECT_EQ(valueOf(sectionNamed(sections, "brakes"), "toe_brakes_scale"),
-              expectedToeBrakes(brakes));
-}
-
-INSTANTIATE_TEST_SUITE_P(EveryState, IfdgTuning,
-                         ::testing::Combine(::testing::Range(1, 4), ::testing::Range(1, 3),
-                                            ::testing::Range(1, 4), ::testing::Range(0, 4),
-                                            ::testing::Values(0, 1), ::testing::Values(0, 1)));
-
-TEST(IfdgTuningRows, CargoWithPrattWhitneyEnginesUsesItsOwnRow) {
-    setTuningState({3, 3, 2, 2});
-    WrittenFile file = writeTuningFile();
-    Section weights = sectionNamed(parseSections(file.bytes), "Weight_and_Balance");
-    EXPECT_EQ(valueOf(weights, "empty_weight"), "248500");
-    EXPECT_EQ(valueOf(weights, "station_load.0"), "\"900,0.0,0.0,0.0,Crew\"");
-    EXPECT_EQ(valueOf(weights, "station_load.1"), "\"0,0.0,0.0,0.0,Baggage\"");
-    EXPECT_EQ(valueOf(weights, "station_load.2"), "\"123100,0.0,0.0,0.0,Cargo\"");
-    EXPECT_EQ(valueOf(weights, "station_load.5"), "\"0,0.0,0.0,0.0,Economy\"");
-}
-
-struct FamilyCase {
-    const char* name;
-    int modelKind;
-    std::size_t sectionCount;
-    const Headers* headers;
-    const char* weightsHeader;
-    const char* emptyWeight;
-    const char* datum; // reference datum and empty-weight centre of gravity
-    const char* lightsHeader;
-    std::size_t lightCount;
-    const char* staticThrust;
-};
-
-const FamilyCase kFamilies[] = {
-    {"Corvane", 2, 29, &kCorvaneHeaders, "Weight_and_balance", "285900", "0.0,0.0,0.0", "LIGHTS", 6,
-     " 60000.000"},
-    {"Overland", 4, 32, &kOverlandHeaders, "Weight_and_Balance", "285200", "0.0,0.0,2.2", "lights",
-     10, "60500.000000"},
-};
-
-std::string familyCaseName(const ::testing::TestParamInfo<std::tuple<FamilyCase, int>>& info) {
-    return std::string(std::get<0>(info.param).name) + "Brakes" +
-           std::to_string(std::get<1>(info.param));
-}
-
-class FamilyTuning : public ::testing::TestWithParam<std::tuple<FamilyCase, int>> {};
-
-TEST_P(FamilyTuning, WritesItsOneConfiguration) {
-    auto [family, brakes] = GetParam();
-    // The type, engine and iFDG-only fields must not matter outside the iFDG family.
-    setTuningState({family.modelKind, 3, 2, 2, 3, 1, brakes});
-    WrittenFile file = writeTuningFile();
-    ASSERT_EQ(file.result, resultOk);
-    std::vector<Section> sections = parseSections(file.bytes);
-    EXPECT_EQ(sections.size(), family.sectionCount);
-    EXPECT_EQ(headersOf(sections), *family.headers);
-
-    Section weights = sectionNamed(sections, family.weightsHeader);
-    EXPECT_EQ(valueOf(weights, "empty_weight"), family.emptyWeight);
-    EXPECT_EQ(valueOf(weights, "reference_datum_position"), family.datum);
-    EXPECT_EQ(valueOf(weights, "empty_weight_CG_position"), family.datum);
-    expectStationLines(weights);
-    EXPECT_EQ(sectionNamed(sections, family.lightsHeader).lines.size(), family.lightCount);
-    EXPECT_EQ(valueOf(sectionNamed(sections, "TurbineEngineData"), "static_thrust"),
-              family.staticThrust);
-    EXPECT_EQ(valueOf(sectionNamed(sections, "brakes"), "toe_brakes_scale"),
-              expectedToeBrakes(brakes));
-}
-
-INSTANTIATE_TEST_SUITE_P(CorvaneAndOverland, FamilyTuning,
-                         ::testing::Combine(::testing::ValuesIn(kFamilies),
-                                            ::testing::Values(0, 1, 7)),
-                         familyCaseName);
-
-class NoFamily : public ::testing::TestWithParam<int> {};
-
-TEST_P(NoFamily, WritesNothing) {
-    setTuningState({GetParam(), 1, 1, 2});
-    WrittenFile file = writeTuningFile();
-    EXPECT_EQ(file.result, resultOk);
-    EXPECT_EQ(file.bytes, "");
-}
-
-INSTANTIATE_TEST_SUITE_P(OtherModelKinds, NoFamily, ::testing::Values(0, 1, 5, 99, -1));
+INSTANTIATE_TEST_SUITE_P(EveryState, TuningSections,
+                         testing::Combine(testing::Range(1, 4), testing::Range(1, 3),
+                                          testing::Range(1, 4), testing::Range(0, 4),
+                                          testing::Values(0, 1), testing::Values(0, 7)));
 
 } // namespace
