@@ -200,7 +200,7 @@ const FailureCase kFailures[] = {
      "Unable to create new \"Panel.cfg\" file !!!" + kNotModified},
     {"SectionBeforeGeneral",
      [](AircraftFolder& a) {
-         a.writeConfig(fltsimSection(0, "md11", "", "MD-11") + "[Views]\n" + kGeneralSection);
+         a.writeConfig(fltsim("md11", "", "MD-11") + "[Views]\n" + kGeneralSection);
      },
      0, 0,
      kGenerationFailed +
