@@ -25,9 +25,6 @@ FailingFileOps::FailingFileOps() : saved(fileOps()) {
     live.openFile = wrapped<FileCall::open, &FileOps::openFile, nullptr>;
     live.readFile = wrapped<FileCall::read, &FileOps::readFile, -1>;
     live.writeFile = wrapped<FileCall::write, &FileOps::writeFile, false>;
-    live.moveFile = wrapped<FileCall::move, &FileOps::moveFile, false>;
-    live.copyFile = wrapped<FileCall::copy, &FileOps::copyFile, false>;
-    live.deleteFile = wrapped<FileCall::remove, &FileOps::deleteFile, false>;
 }
 
 FailingFileOps::~FailingFileOps() {

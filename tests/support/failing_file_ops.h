@@ -3,10 +3,10 @@
 
 #include "platform/platform.h"
 
-enum class FileCall { open, read, write, move, copy, remove };
+enum class FileCall { open, read, write };
 
 // Installs itself and puts the saved table back when destroyed; one at a time. Calls count from
-// 1 per kind; the failing one gives null, -1 or false without reaching the real table.
+// 1 per kind; the failing one (0: none) gives null, -1 or false without reaching the real table.
 class FailingFileOps {
 public:
     FailingFileOps();
@@ -14,16 +14,12 @@ public:
     FailingFileOps(const FailingFileOps&) = delete;
     FailingFileOps& operator=(const FailingFileOps&) = delete;
 
-    // Each makes exactly the Nth call of its kind fail (0: none).
     void failOpenNumber(unsigned n) { failAt[int(FileCall::open)] = n; }
     void failReadNumber(unsigned n) { failAt[int(FileCall::read)] = n; }
     void failWriteNumber(unsigned n) { failAt[int(FileCall::write)] = n; }
-    void failMoveNumber(unsigned n) { failAt[int(FileCall::move)] = n; }
-    void failCopyNumber(unsigned n) { failAt[int(FileCall::copy)] = n; }
-    void failDeleteNumber(unsigned n) { failAt[int(FileCall::remove)] = n; }
     // Calls of that kind so far, the failed one included.
     unsigned callCount(FileCall kind) const { return calls[int(kind)]; }
 
     FileOps saved;
-    unsigned calls[6] = {}, failAt[6] = {};
+    unsigned calls[3] = {}, failAt[3] = {};
 };

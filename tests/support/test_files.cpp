@@ -59,9 +59,3 @@ void TemporaryFolder::put(const std::string& relative, const std::string& bytes)
         writeNativeFile(native(relative), bytes);
     }
 }
-
-void TemporaryFolder::put(const FileTree& tree) const {
-    for (const auto& [relative, bytes] : tree) {
-        put(relative, bytes);
-    }
-}

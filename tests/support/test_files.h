@@ -32,7 +32,11 @@ public:
     std::string core(const std::string& relative) const { return corePath() + relative; }
     // Creates a file with these bytes or, for a name ending in '/', a folder.
     void put(const std::string& relative, const std::string& bytes = "") const;
-    void put(const FileTree& tree) const;
+    void put(const FileTree& tree) const {
+        for (const auto& [relative, bytes] : tree) {
+            put(relative, bytes);
+        }
+    }
     FileTree tree() const { return snapshotTree(native_); }
 
 private:

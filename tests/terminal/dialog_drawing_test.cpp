@@ -1,5 +1,4 @@
-// Dialogs in cells: both fit 80 x 24, no two controls share a cell, every text shows whole, and
-// the painted dialog shows checks, focus, disabled and hidden controls as the user needs them.
+// Dialogs in cells: fit 80 x 24, no overlaps, whole texts; painted checks, focus, looks, hits.
 #include <gtest/gtest.h>
 
 #include <numeric>
@@ -11,8 +10,8 @@
 
 namespace {
 
-// Every control as its template starts it, unchecked; the given ones checked and, if `all`,
-// every control visible, enabled, checked and focused at once.
+// Every control as its template starts it but the given ones checked; with `all`, every control
+// visible, enabled, checked and focused at once.
 terminal::DialogPicture templatePicture(const char* name, std::vector<int> checked, bool all) {
     terminal::DialogPicture picture{findDialogTemplate(name), name, {}};
     for (const ControlTemplate& c :
@@ -26,8 +25,7 @@ terminal::DialogPicture templatePicture(const char* name, std::vector<int> check
 
 class DialogCells : public ::testing::TestWithParam<const char*> {};
 
-// The worst case for overlaps and cut texts: everything shown and marked, with the longest
-// texts the statics get.
+// The worst case: everything shown and marked, and the longest texts the statics get.
 TEST_P(DialogCells, FitTheScreenShowEveryTextWholeAndNeverOverlap) {
     terminal::DialogPicture picture = templatePicture(GetParam(), {}, true);
     if (picture.layout->closeBox) { // the main dialog

@@ -1,5 +1,4 @@
-// A canvas that keeps painted characters and their looks in a grid, for tests of the terminal
-// front end's painting.
+// A canvas keeping painted characters and their looks in a grid, for tests of the painting.
 #pragma once
 
 #include <algorithm>

@@ -1,14 +1,10 @@
-// The aircraft folder and composed paths: nothing past the 260-character fields, never a cut
-// path.
+// The aircraft folder and composed paths: nothing past the 260-character fields, never cut.
 #include "analysis/aircraft_paths.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
-#include <string>
 
 #include "app/installer_state.h"
-
-namespace {
 
 TEST(AircraftPaths, FolderIsTheChosenPathLessTwelveCharacters) {
     const std::string longFolder(247, 'a');
@@ -44,5 +40,3 @@ TEST(AircraftPaths, ComposedPathsFillTheFieldOrAreEmpty) {
     EXPECT_FALSE(aircraftFilePath("Panel\\Panel.cfg", path.field));
     EXPECT_STREQ(path.field, "");
 }
-
-} // namespace

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <utility>
-
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/test_files.h"
 
@@ -45,20 +41,17 @@ TEST(ReadConfigLine, ReturnsLinesAndCodes) {
     EXPECT_EQ(readAll("sim=MD-11\r\n", 1), "52");
 }
 
-// DEL lies 32 above '_' and Latin-1 e-acute above E-acute, as 'a' above 'A': only A-Z fold,
-// whatever the locale. A count of 0 compares the whole keyword.
+// Only A-Z fold, whatever the locale (DEL is '_' + 32, e-acute E-acute + 32 in Latin-1); a count
+// of 0 compares the whole keyword.
 TEST(HasPrefixNoCase, FoldsOnlyAsciiLetters) {
     const std::tuple<const char*, const char*, std::size_t, int> cases[] = {
         {"SIM=MD-11", "sim=", 0, 1},
         {" sim=MD-11", "sim=", 0, 0},
         {"sim =x", "sim=", 0, 0},
-        {"UI_TYPE=x", "ui_type=", 0, 1},
         {"ui\x7ftype=", "ui_type=", 0, 0},
         {"[\xc9]", "[\xe9]", 0, 0},
         {"[FLTSIM.0]", "[fltsim.", 8, 1},
-        {"[fltsim.12]", "[fltsim.", 8, 1},
-        {"[General] ; comment", "[General]", 9, 1},
-    };
+        {"[General] ; comment", "[General]", 9, 1}};
     for (auto [line, keyword, count, expected] : cases) {
         EXPECT_EQ(count == 0 ? hasPrefixNoCase(line, keyword)
                              : hasPrefixNoCase(line, keyword, count),

@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "app/installer_state.h"
 #include "tests/support/aircraft_fixture.h"
 #include "tests/support/config_text.h"
@@ -12,12 +10,13 @@
 
 namespace {
 
+// On success the new file is the header, `copied`, then the tuned sections if they were written.
 struct RewriteCase {
     const char* name;
-    std::string original; // aircraft.cfg, stored with LF and with CR LF line ends
+    std::string original; // stored with LF and with CR LF line ends
     ResultCode expected;
-    std::string copied = "";    // on success, what the new file holds between its header and the
-    bool tunedSections = false; // tuned sections, if the writer was called
+    std::string copied = "";
+    bool tunedSections = false;
     unsigned failOpen = 0, failRead = 0, failWrite = 0; // the Nth call of that kind fails
 };
 
@@ -28,11 +27,9 @@ class Rewrite : public testing::TestWithParam<RewriteCase> {};
 
 TEST_P(Rewrite, ReplacesTheConfigurationOrLeavesTheFolderAsItWas) {
     const RewriteCase& c = GetParam();
-    // A version 1.5 iFDG passenger aircraft, whose tuned sections follow [General].
-    resetInstallerStateForTest();
-    installerState.modelKind = modelIfdg;
-    installerState.modelVersion = 2;
-    installerState.aircraftVariant = variantPax;
+    resetInstallerStateForTest(); // a version 1.5 iFDG passenger aircraft
+    std::tie(installerState.modelKind, installerState.modelVersion,
+             installerState.aircraftVariant) = std::tuple(modelIfdg, 2, variantPax);
     for (LineEnds lineEnds : {LineEnds::lf, LineEnds::crlf}) {
         AircraftFolder folder;
         folder.writeConfig(c.original, lineEnds);

@@ -1,11 +1,8 @@
-// The configuration scanner on real aircraft folders: every result code, the accepting cases
-// that depend on reading across sections, and what it leaves in the state record.
+// The scanner on real aircraft folders: every code, accepting cases, the state it leaves.
 #include "analysis/config_scanner.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
-#include <string>
-#include <tuple>
 
 #include "app/installer_state.h"
 #include "tests/support/aircraft_fixture.h"

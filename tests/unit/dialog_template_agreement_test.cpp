@@ -1,10 +1,8 @@
-// installer.rc and the template data must describe the same dialogs, control by control: the
-// data is written out as the .rc statements that would describe it, ids by their names and
-// styles in the order the .rc keeps them, and must be the .rc's dialogs line for line.
+// installer.rc and the template data describe the same dialogs: the data, written out as .rc
+// statements, must be the .rc's dialogs line for line.
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <map>
 #include <regex>
 #include <span>
 #include <sstream>

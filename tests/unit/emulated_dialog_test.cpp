@@ -1,8 +1,5 @@
-// The emulated dialog manager's Windows rules, on the real templates, with a dialog procedure
-// that logs what reaches it.
+// The emulated dialog manager's Windows rules on the real templates, seen by a logging procedure.
 #include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "platform/emulated/dialog_manager.h"
 #include "resources/control_ids.h"
@@ -12,6 +9,8 @@ using emulated::InputEvent;
 using K = emulated::InputKind;
 using Ids = std::vector<int>;
 using Log = std::vector<std::string>;
+constexpr auto click = InputEvent::click;
+constexpr auto key = InputEvent::key;
 
 namespace {
 
@@ -57,15 +56,6 @@ protected:
         received.clear();
         return dialog;
     }
-    static Ids checked(WindowHandle dialog) {
-        Ids ids;
-        for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
-            if (control.checkState != BST_UNCHECKED) {
-                ids.push_back(control.id);
-            }
-        }
-        return ids;
-    }
     static Ids walk(WindowHandle dialog, K key, int steps) {
         Ids ids;
         while (steps-- > 0) {
@@ -88,14 +78,11 @@ TEST_F(EmulatedDialogTest, AutoButtonsChangeTheirOwnChecksBeforeTheirCommand) {
     emulated::clickControl(dialog, IDC_REALISTIC_BRAKES);
     EXPECT_EQ(received, (Log{"1014+", "1015+", "1012+", "1010+", "1010+", "1014"}));
     // The six layouts are one group; the check boxes around them are not in it.
-    EXPECT_EQ(checked(dialog), (Ids{IDC_CARGO, IDC_ENGINE_SOUNDS}));
-}
-
-InputEvent click(int id) {
-    return InputEvent::click(id);
-}
-InputEvent key(K kind) {
-    return InputEvent::key(kind);
+    Ids checked;
+    for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
+        control.checkState != BST_UNCHECKED ? checked.push_back(control.id) : void();
+    }
+    EXPECT_EQ(checked, (Ids{IDC_CARGO, IDC_ENGINE_SOUNDS}));
 }
 
 TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
@@ -105,15 +92,13 @@ TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
         // Disabled (1010), hidden (1013), static and unaddressed controls take no clicks.
         {"MainDialog", 1010, {click(1010), click(1013), click(1003), click(-1)}, {}, 1001},
         {"MainDialog", 0, {key(K::escape)}, {"2"}, 1001},
-        {"ManSetDialog", 0, {key(K::escape)}, {"2"}, 1018},
         // Enter: the focused push button, else the default button while it is enabled.
         {"MainDialog", 0, {key(K::enter)}, {"1001"}, 1001},
         {"MainDialog", 0, {click(1005), key(K::enter)}, {"1005", "1005"}, 1005},
         {"ManSetDialog", 0, {click(1021), key(K::enter)}, {"1021+", "1018"}, 1021},
         {"MainDialog", 1001, {key(K::enter), key(K::down)}, {}, 0},
-        // The close box only where the template has one; left unhandled it becomes a cancel.
+        // The close box only where the template has one (see the nested test); unhandled, a cancel.
         {"MainDialog", 0, {key(K::closeBox)}, {"close", "2"}, 1001},
-        {"ManSetDialog", 0, {key(K::closeBox)}, {}, 1018},
         // Arrows walk the focused control's group, wrapping, skipping what is disabled or no
         // button, and carry a radio check along.
         {"MainDialog", 0, {click(1007), key(K::down)}, {"1007+", "1012+"}, 1012},
@@ -155,8 +140,8 @@ TEST_F(EmulatedDialogTest, TabVisitsUsableTabStopsInTemplateOrderAndARadioGroupO
 
 TEST_F(EmulatedDialogTest, NestedModalDialogRunsItsOwnLoopInsideTheCommand) {
     WindowHandle main = open("MainDialog");
-    for (InputEvent input : {InputEvent::click(IDC_NAV_LIGHTS_MDL), InputEvent::key(K::escape),
-                             InputEvent::key(K::closeBox), InputEvent::click(IDC_MANSET_OK)}) {
+    for (InputEvent input :
+         {click(IDC_NAV_LIGHTS_MDL), key(K::escape), key(K::closeBox), click(IDC_MANSET_OK)}) {
         frontEnd_.queueInput("ManSetDialog", input);
     }
     EXPECT_EQ(emulated::clickControl(main, IDC_INSTALL), 0);

@@ -5,7 +5,6 @@
 #include <unistd.h>
 
 #include <cstdlib>
-#include <string>
 
 #include "platform/platform.h"
 #include "tests/support/test_files.h"
@@ -28,8 +27,7 @@ TEST(InstanceGuard, OneHolderAtATimeUntilItsProcessEnds) {
     EXPECT_EQ(inChild(name), InstanceGuard::owned);
     EXPECT_EQ(acquireInstanceGuard(name.c_str()), InstanceGuard::owned);
     EXPECT_EQ(inChild(name), InstanceGuard::alreadyRunning);
-    EXPECT_EQ(inChild(name + " other"), InstanceGuard::owned);
-    EXPECT_EQ(runtime.tree().size(), 2u);
+    EXPECT_EQ(runtime.tree().size(), 1u);
     setenv("XDG_RUNTIME_DIR", runtime.native("missing").c_str(), 1);
     EXPECT_EQ(acquireInstanceGuard(name.c_str()), InstanceGuard::unavailable);
     old != nullptr ? setenv("XDG_RUNTIME_DIR", saved.c_str(), 1) : unsetenv("XDG_RUNTIME_DIR");

@@ -1,11 +1,8 @@
-// The model-file check on real aircraft folders: which folder and file it finds, and the version
-// class that the file's size and name give.
+// The model-file check on real folders: the file it finds, the class its size and name give.
 #include "analysis/model_file.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
-#include <string>
-#include <utility>
 
 #include "app/installer_state.h"
 #include "tests/support/aircraft_fixture.h"

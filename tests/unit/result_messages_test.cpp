@@ -3,11 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <map>
-#include <string>
-
-namespace {
-
 // A code without a text gives the prefix alone, and for the rewrite four line breaks in a row.
 TEST(Messages, AreThePrefixAndTheTextForTheCode) {
     const std::map<ResultCode, std::string> scanTexts = {
@@ -43,5 +38,3 @@ TEST(Messages, AreThePrefixAndTheTextForTheCode) {
             << code;
     }
 }
-
-} // namespace

@@ -3,10 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/test_files.h"
 

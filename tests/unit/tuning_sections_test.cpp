@@ -1,14 +1,9 @@
-// The flight-model sections of each family, checked by structure: the sections in order, each
-// closed by one blank line, and the lines that follow the state; and the stop at a failed write.
+// Each family's flight-model sections by structure, the lines that follow the state, failed writes.
 #include "install/tuning_sections.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <regex>
-#include <string>
-#include <tuple>
-#include <vector>
 
 #include "app/installer_state.h"
 #include "tests/support/config_text.h"
@@ -16,12 +11,15 @@
 
 namespace {
 
+// Headers in order ("a, b, "), each section's lines, and the values of its keys by "section/key"
+// (run together, so a missing or doubled line shows).
 struct Sections {
-    std::string headers; // "name, name, ... "
+    std::string headers;
     std::map<std::string, std::vector<std::string>> lines;
+    std::map<std::string, std::string> values;
 };
 
-// The sections stored, checked: CR LF ends, a header first, one blank line after each, none inside.
+// Checked on the way: CR LF ends, a header first, one blank line after each section, none inside.
 Sections parseSections(const std::string& bytes) {
     Sections parsed;
     std::string open; // the section being read; empty after its blank line
@@ -29,29 +27,22 @@ Sections parseSections(const std::string& bytes) {
     for (std::size_t end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
         const std::string line = bytes.substr(at, end - at);
         const bool header = line.size() > 2 && line.front() == '[' && line.back() == ']';
-        EXPECT_EQ(line.find_first_of("\r\n"), std::string::npos) << line;
-        EXPECT_TRUE(line.empty() ? !open.empty() : header == open.empty()) << "at byte " << at;
-        if (line.empty()) {
-            open.clear();
-        } else if (header) {
+        EXPECT_TRUE(line.find_first_of("\r\n") == std::string::npos &&
+                    (line.empty() ? !open.empty() : header == open.empty()))
+            << "at byte " << at;
+        if (header) {
             open = line.substr(1, line.size() - 2);
             parsed.headers += open + ", ";
+        } else if (line.empty()) {
+            open.clear();
         } else {
             parsed.lines[open].push_back(line);
+            parsed.values[open + "/" + line.substr(0, line.find('='))] +=
+                line.substr(line.find('=') + 1);
         }
     }
-    EXPECT_EQ(at, bytes.size()) << "the last line has no line end";
-    EXPECT_TRUE(open.empty()) << "no blank line after the last section";
+    EXPECT_TRUE(at == bytes.size() && open.empty()) << "no line end or blank line at the end";
     return parsed;
-}
-
-// The values after "key=" on its lines, run together: a missing or doubled line shows.
-std::string valueOf(const std::vector<std::string>& lines, const std::string& key) {
-    std::string values;
-    for (const std::string& line : lines) {
-        values += line.starts_with(key + "=") ? line.substr(key.size() + 1) : "";
-    }
-    return values;
 }
 
 const std::string kCorvaneHeaders =
@@ -101,19 +92,20 @@ TEST_P(TuningSections, EachFamilyWritesWhatFitsTheState) {
 
         const bool pw = ifdg ? engines == 2 : !corvane;
         const char* const* row = kRows[ifdg ? variant - 1 : 0][pw ? 1 : 0];
-        const auto& weights = sections.lines[corvane ? "Weight_and_balance" : "Weight_and_Balance"];
+        const std::string wb = corvane ? "Weight_and_balance" : "Weight_and_Balance";
         const std::string datum = kind == modelOverland ? "0.0,0.0,2.2" : "0.0,0.0,0.0";
-        EXPECT_EQ(weights.size(), 15u);
-        EXPECT_EQ(valueOf(weights, "empty_weight"), row[0]);
-        EXPECT_EQ(valueOf(weights, "max_gross_weight"), pw ? "630500" : "612500");
-        EXPECT_EQ(valueOf(weights, "reference_datum_position"), datum);
-        EXPECT_EQ(valueOf(weights, "empty_weight_CG_position"), datum);
-        for (std::size_t i = 0; i < 6; ++i) {
-            EXPECT_TRUE(std::regex_match(weights.at(9 + i),
-                                         std::regex("station_load\\." + std::to_string(i) + "=\"" +
-                                                    (i == 2 ? row[1] : "[0-9]+") + "(,0\\.0){3}," +
-                                                    kStations[i] + "\"")))
-                << weights.at(9 + i);
+        auto& values = sections.values;
+        EXPECT_EQ(sections.lines[wb].size(), 15u);
+        EXPECT_EQ(values[wb + "/empty_weight"] + " " + values[wb + "/max_gross_weight"] + " " +
+                      values[wb + "/reference_datum_position"] + " " +
+                      values[wb + "/empty_weight_CG_position"],
+                  row[0] + std::string(pw ? " 630500 " : " 612500 ") + datum + " " + datum);
+        for (int i = 0; i < 6; ++i) {
+            const std::string load = values[wb + "/station_load." + std::to_string(i)];
+            EXPECT_TRUE(
+                std::regex_match(load, std::regex(std::string("\"") + (i == 2 ? row[1] : "[0-9]+") +
+                                                  "(,0\\.0){3}," + kStations[i] + "\"")))
+                << load;
         }
 
         // Lights are numbered from 0 in the order written; the effect tells which light it is.
@@ -136,10 +128,9 @@ TEST_P(TuningSections, EachFamilyWritesWhatFitsTheState) {
             EXPECT_EQ(lights.size(), corvane ? 6u : 10u);
         }
 
-        EXPECT_EQ(valueOf(sections.lines["TurbineEngineData"], "static_thrust"),
+        EXPECT_EQ(values["TurbineEngineData/static_thrust"],
                   corvane ? " 60000.000" : (pw ? "60500.000000" : "60000.000000"));
-        EXPECT_EQ(valueOf(sections.lines["brakes"], "toe_brakes_scale"),
-                  brakes != 0 ? "0.335704" : "0.671407");
+        EXPECT_EQ(values["brakes/toe_brakes_scale"], brakes != 0 ? "0.335704" : "0.671407");
 
         // A failed write, the first or a later one: 52 at once, with no write tried after it.
         for (unsigned failing : {1u, 5u}) {

@@ -10,8 +10,7 @@ program_pid() { pgrep -P "$(tm display -p -t e2e:0 '#{pane_pid}')" -f -x "$PROGR
 # Ctrl-C reaches the shell too, which drops the rest of its command line: ask for the code.
 run_installer
 keys C-c
-tries=$((WAIT_SECONDS * 10))
-while program_pid >/dev/null; do ((tries-- > 0)) || fail "the installer did not end"; sleep 0.1; done
+poll "the installer did not end" not program_pid >/dev/null
 keys "echo EXIT=\$?" Enter
 expect_restored 130
 

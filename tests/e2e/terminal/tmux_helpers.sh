@@ -12,8 +12,8 @@ start_session() {
     printf 'set -g default-terminal screen\nset -g status off\n' >"$WORK/tmux.conf"
     trap 'tm kill-server 2>/dev/null || true' EXIT
     # The guard's lock file goes to the test's own TMPDIR, so runs never meet each other.
-    PLAIN_SHELL="env -u XDG_RUNTIME_DIR TMPDIR='$WORK/tmp' PS1='$ ' bash --norc --noprofile"
-    tm new-session -d -s e2e -x 100 -y 30 "$PLAIN_SHELL"
+    tm new-session -d -s e2e -x 100 -y 30 \
+        "env -u XDG_RUNTIME_DIR TMPDIR='$WORK/tmp' PS1='$ ' bash --norc --noprofile"
     wait_for '$'
 }
 
@@ -21,20 +21,19 @@ tm() { tmux -L "$SOCKET" -f "$WORK/tmux.conf" "$@"; }
 screen_text() { tm capture-pane -p -t "${1:-e2e:0}"; }
 on_screen() { screen_text "${2:-}" | grep -qF -- "$1"; } # text [window]
 fail() { echo "FAIL: $*" >&2 && screen_text >&2; exit 1; }
-wait_for() { # text [window]: until it stands on the screen
-    local tries=$((WAIT_SECONDS * 10))
-    until on_screen "$1" "${2:-}"; do ((tries-- > 0)) || fail "never saw: $1"; sleep 0.1; done
+not() { ! "$@"; }
+poll() { # message command...: until the command succeeds, for WAIT_SECONDS at most
+    local tries=$((WAIT_SECONDS * 10)) message=$1 && shift
+    until "$@"; do ((tries-- > 0)) || fail "$message"; sleep 0.1; done
 }
-wait_gone() { # text
-    local tries=$((WAIT_SECONDS * 10))
-    while on_screen "$1"; do ((tries-- > 0)) || fail "still there: $1"; sleep 0.1; done
-}
-expect_screen() { for text in "$@"; do on_screen "$text" || fail "not on the screen: $text"; done; }
+wait_for() { poll "never saw: $1" on_screen "$1" "${2:-}"; } # text [window]
+wait_gone() { poll "still there: $1" not on_screen "$1"; }
+expect_screen() { for text in "$@"; do wait_for "$text"; done; }
 expect_not_screen() { ! on_screen "$1" || fail "should not be on the screen: $1"; }
 keys() { tm send-keys -t e2e:0 "$@"; }
 
-# A click of the first button in the middle of where the text first stands, as a terminal in
-# normal mouse mode reports it (a press, then a release); a line-drawing character takes one cell.
+# A first-button press and release mid-text, as normal mouse mode reports it; a line-drawing
+# character takes one cell.
 click_text() { # text
     local where row col x y
     where=$(screen_text | LC_ALL=C sed 's/[\xC0-\xFF][\x80-\xBF]*/#/g' |
@@ -51,10 +50,7 @@ run_installer() {
     wait_for "ZRK MD11 Panel installer - version 1.16"
 }
 
-type_path() { # path: typed over the file-open panel's field
-    wait_for "File name: "
-    keys C-u && keys -l -- "$1" && keys Enter
-}
+type_path() { wait_for "File name: " && keys C-u && keys -l -- "$1" && keys Enter; }
 
 # After the program ended with the code: the shell is back with a terminal as it was.
 expect_restored() { # exit code
