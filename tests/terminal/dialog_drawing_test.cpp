@@ -10,8 +10,7 @@
 
 namespace {
 
-// Every control as its template starts it but the given ones checked; with `all`, every control
-// visible, enabled, checked and focused at once.
+// The template's controls, the given ones checked; `all`: each shown, enabled, checked, focused.
 terminal::DialogPicture templatePicture(const char* name, std::vector<int> checked, bool all) {
     terminal::DialogPicture picture{findDialogTemplate(name), name, {}};
     for (const ControlTemplate& c :

@@ -14,9 +14,8 @@ constexpr auto key = InputEvent::key;
 
 namespace {
 
-// A command is logged as its id, with "+" when its control was checked as it arrived; a nested
-// dialog's entries start with "in ". Install runs "ManSetDialog" nested with parameter 7; Quit
-// and OK end their dialog with 42.
+// Logs a command's id, "+" if its control was checked on arrival, "in " inside a nested dialog.
+// Install runs "ManSetDialog" nested with parameter 7; Quit and OK end their dialog with 42.
 Log received;
 DialogResult nestedResult = 0;
 
@@ -86,8 +85,7 @@ TEST_F(EmulatedDialogTest, AutoButtonsChangeTheirOwnChecksBeforeTheirCommand) {
 }
 
 TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
-    // The dialog, a control disabled first (or 0), the inputs, what reached the procedure,
-    // and the focus afterwards.
+    // Dialog, a control disabled first (or 0), inputs, what reached the procedure, focus after.
     const std::tuple<const char*, int, std::vector<InputEvent>, Log, int> cases[] = {
         // Disabled (1010), hidden (1013), static and unaddressed controls take no clicks.
         {"MainDialog", 1010, {click(1010), click(1013), click(1003), click(-1)}, {}, 1001},
@@ -99,8 +97,7 @@ TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
         {"MainDialog", 1001, {key(K::enter), key(K::down)}, {}, 0},
         // The close box only where the template has one (see the nested test); unhandled, a cancel.
         {"MainDialog", 0, {key(K::closeBox)}, {"close", "2"}, 1001},
-        // Arrows walk the focused control's group, wrapping, skipping what is disabled or no
-        // button, and carry a radio check along.
+        // Arrows walk the group, wrapping, skipping disabled and non-buttons, carrying a check.
         {"MainDialog", 0, {click(1007), key(K::down)}, {"1007+", "1012+"}, 1012},
         {"MainDialog", 0, {click(1007), key(K::up)}, {"1007+", "1010+"}, 1010},
         {"MainDialog", 0, {click(1010), key(K::down)}, {"1010+", "1007+"}, 1007},

@@ -30,8 +30,7 @@ int classOf(const char* file, std::uintmax_t size) {
     return modelClass;
 }
 
-// The known sizes; the low 32 bits of a size above 4 GB; pw at the 6th and 7th characters of
-// the name, above 4100000 bytes only.
+// Known sizes, the low 32 bits above 4 GB; pw at characters 6-7 counts above 4100000 bytes.
 TEST(FindModelFile, ClassComesFromTheSizeAndTheName) {
     for (std::uintmax_t size : {4127528, 4123512, 4104072}) {
         EXPECT_EQ(classOf("MD11_GE_PAX.mdl", size), 1) << size;

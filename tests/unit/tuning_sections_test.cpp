@@ -11,8 +11,7 @@
 
 namespace {
 
-// Headers in order ("a, b, "), each section's lines, and the values of its keys by "section/key"
-// (run together, so a missing or doubled line shows).
+// Headers ("a, b, "), each section's lines, its values by "section/key" (doubles run together).
 struct Sections {
     std::string headers;
     std::map<std::string, std::vector<std::string>> lines;

@@ -32,8 +32,7 @@ expect_screen() { for text in "$@"; do wait_for "$text"; done; }
 expect_not_screen() { ! on_screen "$1" || fail "should not be on the screen: $1"; }
 keys() { tm send-keys -t e2e:0 "$@"; }
 
-# A first-button press and release mid-text, as normal mouse mode reports it; a line-drawing
-# character takes one cell.
+# A first-button press and release mid-text (normal mouse mode); line-drawing takes one cell.
 click_text() { # text
     local where row col x y
     where=$(screen_text | LC_ALL=C sed 's/[\xC0-\xFF][\x80-\xBF]*/#/g' |
