@@ -1,7 +1,5 @@
-// "Choose MD-11 aircraft" on real aircraft folders: the file-open request, the folder name,
-// refusals, a cancelled choice and the sibling sound folder; the identification of model family,
-// version, type and engines, with the status text and exactly the controls that fit each
-// outcome; for an unidentified version, the manual settings dialog, nested and driven by input.
+// "Choose MD-11 aircraft" on real aircraft folders: the request, refusals, cancel, the sound
+// folder, and each identification outcome with its status text and controls.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -11,8 +9,6 @@
 
 #include "analysis/result_codes.h"
 #include "app/installer_state.h"
-#include "resources/control_ids.h"
-#include "tests/support/aircraft_fixture.h"
 #include "tests/support/failing_file_ops.h"
 #include "tests/support/main_dialog_fixture.h"
 
@@ -100,7 +96,7 @@ protected:
         installerState.foldAndHookCommands = 1;
     }
     void chooseAircraft(const Case& c) {
-        aircraft.writeSingleAircraftConfig(c.sim);
+        aircraft.writeConfig(fltsim(c.sim) + kGeneralSection);
         if (c.airSize != 0) {
             aircraft.addFile(std::string(c.sim) + ".AIR", c.airSize);
         }
@@ -109,10 +105,9 @@ protected:
             addSoundFolder();
         }
         queueManualInputs(frontEnd(), c.manualInputs);
-        chooseAircraftFile(aircraft.cfgPath());
+        chooseAircraftFile();
     }
     fs::path folder() const { return fs::path(aircraft.nativePath("aircraft.cfg")).parent_path(); }
-    AircraftFolder aircraft;
 };
 
 class Identification : public ChooseAircraft, public testing::WithParamInterface<Case> {};
@@ -121,7 +116,7 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     const Case& c = GetParam();
     chooseAircraft(c);
 
-    EXPECT_EQ(control(IDC_STATUS).text, c.status);
+    EXPECT_EQ(statusText(), c.status);
     EXPECT_EQ(installerState.modelKind, c.kind);
     EXPECT_EQ(installerState.aircraftVariant, c.variant);
     EXPECT_EQ(installerState.engineVariant, c.engines);
@@ -133,17 +128,17 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
         std::erase(offered, c.soundFolder ? 0 : IDC_ENGINE_SOUNDS);
         offered.insert(offered.end(), layouts.begin(), layouts.end());
     }
-    EXPECT_EQ(enabledOptions(), offered);
+    EXPECT_EQ(options(), offered);
     int layout = layouts.empty() ? IDC_CARGO : layouts[0]; // check marks are otherwise kept
-    EXPECT_EQ(checkedOptions(), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
+    EXPECT_EQ(options(true), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
     EXPECT_EQ(installerState.wingLightsMode, c.wingLightsMode);
     EXPECT_EQ(installerState.foldAndHookCommands, c.foldAndHookCommands);
     // The manual settings dialog, only when asked: owned by the main dialog, with its beep.
     bool asked = *c.manualInputs != 0;
     EXPECT_EQ(frontEnd().dialogOwners(), (asked ? std::vector<WindowHandle>{nullptr, dialog()}
                                                 : std::vector<WindowHandle>{nullptr}));
-    EXPECT_EQ(frontEnd().beeps(), std::vector<unsigned>(asked ? 1 : 0, MB_ICONEXCLAMATION));
-    EXPECT_TRUE(frontEnd().messageBoxes().empty());
+    EXPECT_EQ(frontEnd().notices(),
+              std::vector(asked ? 1u : 0u, ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION)));
 }
 
 // Type and engines come from letters 5 and 6 of the model file's name. In the manual settings
@@ -181,12 +176,12 @@ INSTANTIATE_TEST_SUITE_P(
 // The type check takes the first entry named model*, whatever model= names; here a folder
 // without a model file, so the defaults.
 TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
-    aircraft.writeSingleAircraftConfig("MD-11", "b");
+    aircraft.writeConfig(fltsim("MD-11", "b") + kGeneralSection);
     aircraft.addFile("MD-11.air", 8336);
     aircraft.addFile("model.b\\MD11FP.mdl", 3153900);
     aircraft.addFile("Model.a\\readme.txt", 1);
-    chooseAircraftFile(aircraft.cfgPath());
-    EXPECT_EQ(control(IDC_STATUS).text, ifdg(kV15, kTypeDefault, kEnginesDefault));
+    chooseAircraftFile();
+    EXPECT_EQ(statusText(), ifdg(kV15, kTypeDefault, kEnginesDefault));
 }
 
 // "Choose same" analyses the file again without asking for it, and the manual settings dialog
@@ -232,29 +227,25 @@ TEST_P(TakeBack, LeavesTheResetStateAndTheMessageForTheCode) {
     FailingFileOps failing;
     failing.failReadNumber(code == ioFailure ? 1 : 0);
     if (code == modelFileMissing) {
-        aircraft.writeSingleAircraftConfig("MD-11", "gone");
+        aircraft.writeConfig(fltsim("MD-11", "gone") + kGeneralSection);
     }
-    code == 0 ? cancelAircraftChoice() : chooseAircraftFile(aircraft.cfgPath());
+    chooseAircraftFile(code == 0 ? std::nullopt : std::optional<std::string>(""));
 
     EXPECT_EQ(control(IDC_FOLDER_NAME).text, code == 0 ? "" : folder().filename().string());
-    EXPECT_EQ(control(IDC_STATUS).text, "");
+    EXPECT_EQ(statusText(), "");
     EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
-    EXPECT_EQ(enabledOptions(), std::vector<int>{});
-    EXPECT_EQ(checkedOptions(),
+    EXPECT_EQ(options(), std::vector<int>{});
+    EXPECT_EQ(options(true),
               (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
     EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
     EXPECT_EQ(installerState.fileChosen, code == 0 ? 0 : 1);
     EXPECT_EQ(installerState.reuseLastChoice, 0);
-    ASSERT_EQ(frontEnd().notices().size(), code == 0 ? 0u : 1u);
     if (code != 0) {
         char message[kMessageCapacity];
         composeScanMessage(code, message);
-        const ScriptedFrontEnd::Notice& box = frontEnd().notices()[0];
-        EXPECT_EQ(box.text, message);
-        EXPECT_EQ(box.caption, "ERROR from ZRK MD11 Panel installer");
-        EXPECT_EQ(box.style, 0x30u);
-        EXPECT_EQ(box.owner, dialog());
+        expectOnlyNotice(message);
     }
+    EXPECT_EQ(frontEnd().notices().size(), code == 0 ? 0u : 1u);
 }
 
 INSTANTIATE_TEST_SUITE_P(Codes, TakeBack, testing::Values(0u, ioFailure, modelFileMissing));
@@ -265,10 +256,10 @@ TEST_F(ChooseAircraft, SoundFolderIsLookedForBesideTheCurrentDirectory) {
     chooseAircraft(kCorvaneCase); // with the sound folder beside the start folder
     fs::create_directories(besideStartFolder("elsewhere/deeper"));
     ScopedCurrentDirectory moved(besideStartFolder("elsewhere/deeper"));
-    chooseAircraftFile(aircraft.cfgPath());
+    chooseAircraftFile();
     EXPECT_FALSE(control(IDC_ENGINE_SOUNDS).enabled);
     fs::create_directories(besideStartFolder("elsewhere/zrk md-11 SOUND"));
-    chooseAircraftFile(aircraft.cfgPath());
+    chooseAircraftFile();
     EXPECT_TRUE(control(IDC_ENGINE_SOUNDS).enabled);
     EXPECT_EQ(installerState.soundPackagePresent, 1);
 }

@@ -9,7 +9,6 @@
 #include "app/installer_state.h"
 #include "app/main_dialog.h"
 #include "app/program_entry.h"
-#include "resources/control_ids.h"
 #include "tests/support/main_dialog_fixture.h"
 
 using emulated::InputEvent;
@@ -17,8 +16,14 @@ using emulated::InputKind;
 
 namespace {
 
-std::string stateBytes() {
-    return std::string(reinterpret_cast<const char*>(&installerState), sizeof installerState);
+// The title, each control's text, enabled and visible states, and the state record's bytes.
+std::string snapshot(WindowHandle dialog) {
+    std::string text = emulated::dialogTitle(dialog);
+    for (const emulated::ControlView& c : emulated::dialogControls(dialog)) {
+        text.append("|").append(std::to_string(c.id)).append(":").append(c.text);
+        text.append(c.enabled ? ":enabled" : "").append(c.visible ? ":visible" : "");
+    }
+    return text.append(reinterpret_cast<const char*>(&installerState), sizeof installerState);
 }
 
 TEST_F(MainDialogTest, StartsWithTitleFocusChecksAndStatesAsTheCommandsNeedThem) {
@@ -54,22 +59,20 @@ TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwn) {
     for (int id : clicks) {
         enableControl(dialog(), id, true); // as for an installable aircraft
     }
-    const std::string before = dialogSnapshot(dialog(), false, false);
-    const std::string state = stateBytes();
+    const std::string before = snapshot(dialog());
     EXPECT_EQ(emulated::pressKey(dialog(), InputKind::escape), 0);
     for (int id : {IDOK, IDCANCEL, 999, IDC_FOLDER_NAME, IDC_STATUS, IDC_TRIMDESK, IDC_PAX_1_CLASS,
                    IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_MANSET_OK}) {
         EXPECT_EQ(sendCommand(dialog(), id), 0) << id;
     }
-    EXPECT_EQ(checkedOptions(),
+    EXPECT_EQ(options(true),
               (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
     for (int id : clicks) {
         EXPECT_EQ(emulated::clickControl(dialog(), id), 0) << id;
     }
-    EXPECT_EQ(checkedOptions(),
+    EXPECT_EQ(options(true),
               (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_PAX_1_CLASS}));
-    EXPECT_EQ(dialogSnapshot(dialog(), false, false), before);
-    EXPECT_EQ(stateBytes(), state);
+    EXPECT_EQ(snapshot(dialog()), before);
     EXPECT_FALSE(emulated::isDialogEnded(dialog()));
     EXPECT_TRUE(frontEnd().notices().empty());
 }
@@ -97,15 +100,11 @@ TEST(ProgramEntryTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
     emulated::setFrontEnd(&frontEnd);
     EXPECT_EQ(runInstaller(testModule()), 0);
     emulated::setFrontEnd(nullptr);
-    const std::vector<ScriptedFrontEnd::Notice>& notices = frontEnd.notices();
-    ASSERT_EQ(notices.size(), 2u);
-    EXPECT_EQ(notices[0].kind, ScriptedFrontEnd::NoticeKind::beep);
-    EXPECT_EQ(notices[0].style, unsigned{MB_ICONEXCLAMATION});
-    EXPECT_EQ(notices[1].text, "This application is already running !!!");
-    EXPECT_EQ(notices[1].caption, "ERROR from ZRK MD11 Panel installer");
-    EXPECT_EQ(notices[1].style, unsigned{MB_OK | MB_ICONEXCLAMATION});
-    EXPECT_EQ(notices[1].owner, nullptr);
-    EXPECT_TRUE(frontEnd.dialogsOpened().empty());
+    EXPECT_EQ(frontEnd.notices(),
+              (std::vector{
+                  ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION),
+                  ScriptedFrontEnd::errorBox("This application is already running !!!", nullptr)}));
+    EXPECT_TRUE(frontEnd.dialogOwners().empty());
 }
 
 } // namespace

@@ -23,28 +23,15 @@ public:
     void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf) {
         writeTextFile("aircraft.cfg", text, lineEnds);
     }
-    // One aircraft section of that sim and model value, then [General].
-    void writeSingleAircraftConfig(const std::string& sim, const std::string& model = "") {
-        writeConfig(fltsim(sim, model) + kGeneralSection);
-    }
     void writeTextFile(const std::string& name, const std::string& text,
                        LineEnds lineEnds = LineEnds::crlf);
-    // The bytes as given.
     void writeFile(const std::string& name, const std::string& bytes) {
         writeNativeFile(nativePath(name), bytes);
     }
     // A file of exactly size bytes, sparse where the file system allows.
     void addFile(const std::string& name, std::uintmax_t size);
-    // folder\fileName of size bytes: a model folder with its .mdl file.
-    void addModel(const std::string& folder, const std::string& fileName, std::uintmax_t size) {
-        addFile(folder + "\\" + fileName, size);
-    }
-    void addFolder(const std::string& name) {
-        std::filesystem::create_directories(nativePath(name));
-    }
-    bool exists(const std::string& name) const { return std::filesystem::exists(nativePath(name)); }
     std::string readFile(const std::string& name) const { return readNativeFile(nativePath(name)); }
-    // Windows form, as the installer's fields hold paths; a name inside the folder.
+    // Windows form, as the installer's fields hold paths.
     std::string corePath(const std::string& name) const { return root_.corePath() + name; }
     std::string cfgPath() const { return corePath("aircraft.cfg"); }
     std::string nativePath(const std::string& name) const { return toNativePath(corePath(name)); }

@@ -3,26 +3,6 @@
 
 #include "app/installer_state.h"
 #include "app/main_dialog.h"
-#include "resources/control_ids.h"
-
-namespace {
-
-constexpr int kOptionIds[] = {IDC_INSTALL,       IDC_UNINSTALL,   IDC_REALISTIC_BRAKES,
-                              IDC_ENGINE_SOUNDS, IDC_TRIMDESK,    IDC_PAX_3_CLASSES,
-                              IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS, IDC_COMBI_2_CLASSES,
-                              IDC_COMBI_1_CLASS, IDC_CARGO};
-
-} // namespace
-
-ScopedCurrentDirectory::ScopedCurrentDirectory(const std::filesystem::path& folder)
-    : saved_(std::filesystem::current_path()) {
-    std::filesystem::current_path(folder);
-}
-
-ScopedCurrentDirectory::~ScopedCurrentDirectory() {
-    std::error_code ignored;
-    std::filesystem::current_path(saved_, ignored);
-}
 
 void MainDialogTest::SetUp() {
     emulated::setFrontEnd(&frontEnd_);
@@ -46,30 +26,34 @@ emulated::ControlView MainDialogTest::control(int id) const {
     return view.value_or(emulated::ControlView{});
 }
 
-void MainDialogTest::chooseAircraftFile(const std::string& corePath) {
-    frontEnd_.queueOpenFile(corePath);
-    EXPECT_EQ(emulated::clickControl(dialog_, IDC_CHOOSE_AIRCRAFT), 1);
-}
-
-void MainDialogTest::cancelAircraftChoice() {
-    frontEnd_.queueOpenFileCancel();
-    EXPECT_EQ(emulated::clickControl(dialog_, IDC_CHOOSE_AIRCRAFT), 1);
-}
-
-std::vector<int> MainDialogTest::enabledOptions() const {
-    std::vector<int> ids;
-    for (int id : kOptionIds) {
-        if (control(id).enabled) {
-            ids.push_back(id);
-        }
+void MainDialogTest::chooseAircraftFile(std::optional<std::string> corePath) {
+    if (corePath && corePath->empty()) {
+        corePath = aircraft.cfgPath();
     }
-    return ids;
+    corePath ? frontEnd_.queueOpenFile(*corePath) : frontEnd_.queueOpenFileCancel();
+    noticesBeforeClick_ = frontEnd_.notices().size();
+    EXPECT_EQ(emulated::clickControl(dialog_, IDC_CHOOSE_AIRCRAFT), 1);
 }
 
-std::vector<int> MainDialogTest::checkedOptions() const {
+void MainDialogTest::click(int id) {
+    noticesBeforeClick_ = frontEnd_.notices().size();
+    EXPECT_TRUE(emulated::clickControl(dialog_, id).has_value()) << id << " cannot be clicked";
+}
+
+void MainDialogTest::expectOnlyNotice(const std::string& errorText) {
+    const auto& notices = frontEnd_.notices();
+    ASSERT_EQ(notices.size(), noticesBeforeClick_ + 1);
+    EXPECT_EQ(notices.back(), errorText.empty() ? ScriptedFrontEnd::beepOf(0)
+                                                : ScriptedFrontEnd::errorBox(errorText, dialog_));
+}
+
+std::vector<int> MainDialogTest::options(bool checked) const {
     std::vector<int> ids;
-    for (int id : kOptionIds) {
-        if (control(id).checkState != BST_UNCHECKED) {
+    for (int id : {IDC_INSTALL, IDC_UNINSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS,
+                   IDC_TRIMDESK, IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS,
+                   IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS, IDC_CARGO}) {
+        emulated::ControlView view = control(id);
+        if (checked ? view.checkState != BST_UNCHECKED : view.enabled) {
             ids.push_back(id);
         }
     }

@@ -1,5 +1,5 @@
-// Fixture for dialog tests: the scripted front end installed, the state record reset, the
-// current directory a fresh start folder, and "MainDialog" open with the real procedure.
+// Fixture for dialog tests: the scripted front end, a reset state record, a fresh start folder as
+// the current directory, "MainDialog" open with the real procedure and an aircraft folder.
 #pragma once
 
 #include <filesystem>
@@ -10,53 +10,62 @@
 #include <gtest/gtest.h>
 
 #include "platform/emulated/dialog_manager.h"
-#include "tests/support/dialog_test_helpers.h"
+#include "resources/control_ids.h"
+#include "tests/support/aircraft_fixture.h"
 #include "tests/support/scripted_front_end.h"
-#include "tests/support/test_files.h"
+
+// A module handle that no real module has, to see it come back from the state record.
+inline ModuleHandle testModule() {
+    static char marker;
+    return reinterpret_cast<ModuleHandle>(&marker);
+}
 
 // Makes `folder` the current directory until destroyed.
-class ScopedCurrentDirectory {
-public:
-    explicit ScopedCurrentDirectory(const std::filesystem::path& folder);
-    ~ScopedCurrentDirectory();
-    ScopedCurrentDirectory(const ScopedCurrentDirectory&) = delete;
-    ScopedCurrentDirectory& operator=(const ScopedCurrentDirectory&) = delete;
-
-private:
-    std::filesystem::path saved_;
+struct ScopedCurrentDirectory {
+    explicit ScopedCurrentDirectory(const std::filesystem::path& folder) {
+        std::filesystem::current_path(folder);
+    }
+    ~ScopedCurrentDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(saved, ignored);
+    }
+    const std::filesystem::path saved = std::filesystem::current_path();
 };
 
 class MainDialogTest : public ::testing::Test {
 protected:
     void SetUp() override;
-    // Closes the dialog, removes the front end and fails when queued answers were never used.
+    // Also fails the test when queued answers were never asked for.
     void TearDown() override;
 
     WindowHandle dialog() const { return dialog_; }
     ScriptedFrontEnd& frontEnd() { return frontEnd_; }
-    // The folder the dialog was started in (the current directory during the test), native form.
-    // It is the only entry of a parent folder of its own, so that what tests put beside it
-    // (the sibling sound folder) is seen by no other test.
+    // Native form. The start folder is alone in a parent of its own, so what a test puts beside
+    // it (the sound folder) no other test sees.
     std::string startFolder() const { return parent_.native("installer"); }
-    // A folder beside the start folder, native form; created by the caller.
     std::string besideStartFolder(const std::string& name) const { return parent_.native(name); }
-    // Creates the sibling sound folder "..\ZRK MD-11 sound" of the start folder.
     void addSoundFolder() const { parent_.put("ZRK MD-11 sound/"); }
-    // The live state of one control of the main dialog; fails the test for an unknown id.
+    // Fails the test for an unknown id.
     emulated::ControlView control(int id) const;
+    std::string statusText() const { return control(IDC_STATUS).text; }
 
-    // "Choose MD-11 aircraft" with the user picking corePath, or cancelling, in the file-open
-    // dialog.
-    void chooseAircraftFile(const std::string& corePath);
-    void cancelAircraftChoice();
-    // The ids among 1004, 1005, 1014, 1015, 1006 and the six radio buttons (in that order)
-    // that are enabled, or checked, now.
-    std::vector<int> enabledOptions() const;
-    std::vector<int> checkedOptions() const;
+    // "Choose MD-11 aircraft" with the user picking that path (default: the aircraft's
+    // aircraft.cfg) or, for nullopt, cancelling.
+    void chooseAircraftFile(std::optional<std::string> corePath = "");
+    // Clicks a control; a disabled or hidden one fails the test.
+    void click(int id);
+    // The one notice since the last click: the error box with that text, or without one the beep.
+    void expectOnlyNotice(const std::string& errorText = "");
+    // Of 1004, 1005, 1014, 1015, 1006 and the six layouts (in that order), the enabled or the
+    // checked ones.
+    std::vector<int> options(bool checked = false) const;
+
+    AircraftFolder aircraft;
 
 private:
     ScriptedFrontEnd frontEnd_;
     TestFolder parent_;
     std::optional<ScopedCurrentDirectory> inStartFolder_;
     WindowHandle dialog_ = nullptr;
+    std::size_t noticesBeforeClick_ = 0;
 };

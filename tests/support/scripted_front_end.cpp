@@ -7,52 +7,16 @@
 
 #include "platform/emulated/dialog_manager.h"
 
-namespace {
-
-std::string templateNameOf(WindowHandle dialog) {
-    const DialogTemplate* layout = emulated::dialogTemplate(dialog);
-    return layout == nullptr ? std::string("(no dialog)") : std::string(layout->name);
-}
-
-} // namespace
-
-void ScriptedFrontEnd::queueInput(const std::string& dialogName, emulated::InputEvent input) {
-    inputs_.push_back({dialogName, input});
-}
-
-std::vector<ScriptedFrontEnd::Notice> ScriptedFrontEnd::messageBoxes() const {
-    std::vector<Notice> boxes;
-    for (const Notice& notice : notices_) {
-        if (notice.kind == NoticeKind::messageBox) {
-            boxes.push_back(notice);
-        }
-    }
-    return boxes;
-}
-
-std::vector<unsigned> ScriptedFrontEnd::beeps() const {
-    std::vector<unsigned> types;
-    for (const Notice& notice : notices_) {
-        if (notice.kind == NoticeKind::beep) {
-            types.push_back(notice.style);
-        }
-    }
-    return types;
-}
-
 emulated::InputEvent ScriptedFrontEnd::nextInput(WindowHandle dialog) {
-    const std::string name = templateNameOf(dialog);
-    if (inputs_.empty()) {
-        ADD_FAILURE() << "Dialog \"" << name << "\" waits for input but none is queued";
+    const DialogTemplate* layout = emulated::dialogTemplate(dialog);
+    const std::string name = layout == nullptr ? "(no dialog)" : layout->name;
+    if (inputs_.empty() || inputs_.front().dialogName != name) {
+        ADD_FAILURE() << "\"" << name << "\" asks for input but the next one queued is for \""
+                      << (inputs_.empty() ? "(none)" : inputs_.front().dialogName) << "\"";
         return emulated::InputEvent::key(emulated::InputKind::abandon);
     }
     ScriptedInput next = inputs_.front();
     inputs_.pop_front();
-    if (next.dialogName != name) {
-        ADD_FAILURE() << "Input queued for \"" << next.dialogName << "\" but \"" << name
-                      << "\" asks for it";
-        return emulated::InputEvent::key(emulated::InputKind::abandon);
-    }
     return next.input;
 }
 
@@ -63,7 +27,7 @@ int ScriptedFrontEnd::showMessageBox(WindowHandle owner, const char* text, const
 }
 
 void ScriptedFrontEnd::beep(unsigned type) {
-    notices_.push_back({NoticeKind::beep, type, "", "", nullptr});
+    notices_.push_back(beepOf(type));
 }
 
 bool ScriptedFrontEnd::requestOpenFile(FileOpenRequest& request) {
@@ -86,6 +50,11 @@ bool ScriptedFrontEnd::requestOpenFile(FileOpenRequest& request) {
 }
 
 void ScriptedFrontEnd::dialogOpened(WindowHandle dialog) {
-    dialogsOpened_.push_back(templateNameOf(dialog));
     dialogOwners_.push_back(emulated::dialogOwner(dialog));
+}
+
+std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice) {
+    return out << (notice.kind == ScriptedFrontEnd::NoticeKind::beep ? "beep " : "box ")
+               << notice.style << " \"" << notice.text << "\" \"" << notice.caption << "\" owner "
+               << notice.owner;
 }

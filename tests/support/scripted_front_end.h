@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,10 +18,15 @@ public:
     struct Notice {
         NoticeKind kind;
         unsigned style;
-        std::string text;
-        std::string caption;
+        std::string text, caption;
         WindowHandle owner; // null for a beep and for a box without owner
+        bool operator==(const Notice&) const = default;
     };
+    static Notice beepOf(unsigned type) { return {NoticeKind::beep, type, "", "", nullptr}; }
+    // The installer's one kind of box: MB_OK | MB_ICONEXCLAMATION, with its caption.
+    static Notice errorBox(const std::string& text, WindowHandle owner) {
+        return {NoticeKind::messageBox, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner};
+    }
     struct FileRequest {
         std::string title;
         std::uint32_t flags;
@@ -29,9 +35,8 @@ public:
     };
 
     // The next input of a dialog run by a modal loop; the dialog asking must be `dialogName`.
-    void queueInput(const std::string& dialogName, emulated::InputEvent input);
-    void queueClick(const std::string& dialogName, int id) {
-        queueInput(dialogName, emulated::InputEvent::click(id));
+    void queueInput(const std::string& dialogName, emulated::InputEvent input) {
+        inputs_.push_back({dialogName, input});
     }
     // The answer to the next file-open request: a full path in Windows form, or a cancel.
     void queueOpenFile(const std::string& path) { fileAnswers_.emplace_back(path); }
@@ -40,17 +45,12 @@ public:
     std::size_t pendingAnswers() const { return inputs_.size() + fileAnswers_.size(); }
 
     const std::vector<Notice>& notices() const { return notices_; }
-    std::vector<Notice> messageBoxes() const;
-    std::vector<unsigned> beeps() const;
     const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
-    // Template names of the dialogs opened so far, in order.
-    const std::vector<std::string>& dialogsOpened() const { return dialogsOpened_; }
-    // Owner windows of the dialogs opened so far, in the same order.
+    // The owner of each dialog opened so far, in order.
     const std::vector<WindowHandle>& dialogOwners() const { return dialogOwners_; }
 
-    // emulated::FrontEnd. An input or file answer asked for but not queued (or queued for
-    // another dialog) is a test failure; the dialog is then abandoned or the request cancelled,
-    // so a test never hangs.
+    // An input or file answer asked for but not queued (or queued for another dialog) fails the
+    // test and abandons the dialog or cancels the request, so a test never hangs.
     emulated::InputEvent nextInput(WindowHandle dialog) override;
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
                        unsigned style) override;
@@ -67,6 +67,7 @@ private:
     std::deque<std::optional<std::string>> fileAnswers_;
     std::vector<Notice> notices_;
     std::vector<FileRequest> fileRequests_;
-    std::vector<std::string> dialogsOpened_;
     std::vector<WindowHandle> dialogOwners_;
 };
+// For readable failures.
+std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice);
