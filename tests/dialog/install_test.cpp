@@ -49,12 +49,17 @@ const Family kFamilies[] = {
 // clang-format on
 const Family& kCorvane = kFamilies[0];
 
+const char* const kTokens[] = {"PAX-3C", "PAX-2C", "PAX-1C", "CBI-2C", "CBI-1C", "CARGO"};
+
 // Every file an Install of any layout or product version may add.
-const char* const kAddedFiles[] = {
-    "VORAZ11e.air",       "MD-11_zrk.air",      "TD-MD11-CARGO.bmp",  "TD-MD11-CARGO.ini",
-    "TD-MD11-CBI-1C.bmp", "TD-MD11-CBI-1C.ini", "TD-MD11-CBI-2C.bmp", "TD-MD11-CBI-2C.ini",
-    "TD-MD11-PAX-1C.bmp", "TD-MD11-PAX-1C.ini", "TD-MD11-PAX-2C.bmp", "TD-MD11-PAX-2C.ini",
-    "TD-MD11-PAX-3C.bmp", "TD-MD11-PAX-3C.ini", "Trimdesk.exe",       "Trimdesk.ini"};
+std::vector<std::string> addedFiles() {
+    std::vector<std::string> names = {"VORAZ11e.air", "MD-11_zrk.air", "Trimdesk.exe",
+                                      "Trimdesk.ini"};
+    for (const std::string token : kTokens) {
+        names.insert(names.end(), {"TD-MD11-" + token + ".ini", "TD-MD11-" + token + ".bmp"});
+    }
+    return names;
+}
 
 // aircraft.cfg up to the end of [General], with that sim=: what a rewrite copies.
 std::string configHead(const std::string& sim) {
@@ -74,11 +79,10 @@ protected:
         MainDialogTest::SetUp();
         std::vector<std::string> names = {"tuning_res/MD-11_zrk.air", "tuning_res/sound.cfg",
                                           "trimdesk_res/Trimdesk.exe"};
-        for (const std::string t : {"PAX-3C", "PAX-2C", "PAX-1C", "CBI-2C", "CBI-1C", "CARGO"}) {
-            for (const std::string& name :
-                 {"Trimdesk-" + t + ".ini", "TD-MD11-" + t + ".ini", "TD-MD11-" + t + ".bmp"}) {
-                names.push_back("trimdesk_res/" + name);
-            }
+        for (const std::string t : kTokens) {
+            names.insert(names.end(), {"trimdesk_res/Trimdesk-" + t + ".ini",
+                                       "trimdesk_res/TD-MD11-" + t + ".ini",
+                                       "trimdesk_res/TD-MD11-" + t + ".bmp"});
         }
         for (const std::string& name : names) {
             writeNativeFile(startFolder() + "/" + name, resourceBytes(name));
@@ -108,7 +112,7 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     const Family& c = GetParam();
     layOut(c);
     aircraft.writeFile("SOUND\\Sound.cfg", kOwnSound);
-    for (const char* name : kAddedFiles) {
+    for (const std::string& name : addedFiles()) {
         aircraft.writeFile(name, "left by an earlier install");
     }
     addSoundFolder();
@@ -168,7 +172,7 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     chooseAircraftFile();
     ASSERT_EQ(statusText(), kAlreadyInstalled);
     click(IDC_UNINSTALL);
-    for (const char* name : kAddedFiles) {
+    for (const std::string& name : addedFiles()) {
         before.erase(name);
     }
     EXPECT_EQ(aircraft.tree(), before);
@@ -180,55 +184,22 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
 INSTANTIATE_TEST_SUITE_P(Families, InstallFamilyTest, ::testing::ValuesIn(kFamilies),
                          [](const auto& p) { return std::string(p.param.name); });
 
-// The sound step where it must leave the aircraft's Sound folder alone though the box is checked.
-struct SoundCase {
-    const char* name;
-    bool packagePresent;
-    FileTree own; // what the Sound folder holds
-};
-
-class InstallSoundTest : public InstallTest, public ::testing::WithParamInterface<SoundCase> {};
-
-TEST_P(InstallSoundTest, LeavesTheAircraftsSoundsAlone) {
-    const SoundCase& c = GetParam();
-    layOut(kCorvane);
-    for (const auto& [name, bytes] : c.own) {
-        aircraft.writeFile("Sound\\" + name, bytes);
-    }
-    if (c.packagePresent) {
-        addSoundFolder();
-    }
-    chooseAircraftFile();
-    // Without the package the box is disabled: only a program could check it.
-    setCheckState(dialog(), kSounds, BST_CHECKED);
-    click(IDC_INSTALL);
-    EXPECT_EQ(snapshotTree(aircraft.nativePath("Sound")), c.own);
-    expectOnlyNotice(); // success all the same
-}
-
-const SoundCase kSoundCases[] = {
-    {"PackageAbsent", false, {{"sound.cfg", kOwnSound}}},
-    {"NoOwnSoundConfig", true, {{"engine.wav", "RIFF"}}},
-    {"KeptCopyAlreadyThere", true, {{"sound.cfg", kOwnSound}, {"sound.cfg_ORIGINAL", "earlier"}}},
-};
-
-INSTANTIATE_TEST_SUITE_P(Situations, InstallSoundTest, ::testing::ValuesIn(kSoundCases),
-                         [](const auto& p) { return std::string(p.param.name); });
-
-// Refusals before anything is copied, and Uninstall's: one box, the folder as it was.
-struct RefusalCase {
+// Where Install must leave things as they were: the aircraft's sounds though the box is checked
+// (Install succeeds all the same), and every refusal of Install and Uninstall (then one box).
+struct KeepCase {
     const char* name;
     void (*arrange)(AircraftFolder& aircraft); // before the choice
-    std::vector<std::string> removed;          // after it; the aircraft then is an older install
-    unsigned failOpen;  // counted from the click: the alias, aircraft.cfg, the new one
-    unsigned failWrite; // the alias takes the first two writes
-    std::string message;
+    bool soundPackage;
+    std::vector<std::string> removed; // after the choice; the aircraft then is an older install
+    unsigned failOpen;   // counted from the click: the alias, aircraft.cfg, the new one
+    unsigned failWrite;  // the alias takes the first two writes
+    std::string message; // none: Install succeeds
 };
 
-class RefusalTest : public InstallTest, public ::testing::WithParamInterface<RefusalCase> {};
+class KeepTest : public InstallTest, public ::testing::WithParamInterface<KeepCase> {};
 
-TEST_P(RefusalTest, ShowsTheReasonAndLeavesTheFolderAsItWas) {
-    const RefusalCase& c = GetParam();
+TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
+    const KeepCase& c = GetParam();
     const bool uninstall = !c.removed.empty();
     layOut(kCorvane);
     if (uninstall) { // as the older product left it: its sim= names its .air in another case
@@ -240,22 +211,33 @@ TEST_P(RefusalTest, ShowsTheReasonAndLeavesTheFolderAsItWas) {
     if (c.arrange != nullptr) {
         c.arrange(aircraft);
     }
+    if (c.soundPackage) {
+        addSoundFolder();
+    }
     chooseAircraftFile();
     for (const std::string& name : c.removed) {
         ASSERT_TRUE(std::filesystem::remove(aircraft.nativePath(name))) << name;
     }
     const std::string identification = statusText();
-    const FileTree before = aircraft.tree();
+    const std::string kept = aircraft.nativePath(c.message.empty() ? "Sound" : "");
+    const FileTree before = snapshotTree(kept);
+    // Without the package the box is disabled: only a program could check it.
+    setCheckState(dialog(), kSounds, BST_CHECKED);
     {
         FailingFileOps failing;
         failing.failOpenNumber(c.failOpen);
         failing.failWriteNumber(c.failWrite);
         click(uninstall ? IDC_UNINSTALL : IDC_INSTALL);
     }
-    EXPECT_EQ(aircraft.tree(), before);
+    EXPECT_EQ(snapshotTree(kept), before);
     expectOnlyNotice(c.message);
-    EXPECT_EQ(statusText(), identification);
+    EXPECT_EQ(statusText(),
+              identification + (c.message.empty() ? "Panel installed successfully." : ""));
     expectCommandControls(false);
+}
+
+void ownSound(AircraftFolder& a) {
+    a.writeFile("Sound\\sound.cfg", kOwnSound);
 }
 
 const std::string kNotModified = "\n\nPanel is not installed and your\naircraft was not modified.";
@@ -265,33 +247,37 @@ const std::string kAir = "Original AIR file missing !!!\n\nImpossible to uninsta
 const std::string kPanel = "Original \"Panel.cfg\" file missing !!!\n\nImpossible to uninstall.";
 
 // clang-format off
-const RefusalCase kRefusals[] = {
+const KeepCase kKeepCases[] = {
+    {"SoundPackageAbsent", ownSound, false, {}, 0, 0, ""},
+    {"NoOwnSoundConfig", [](AircraftFolder& a) { a.writeFile("Sound\\engine.wav", "RIFF"); }, true,
+     {}, 0, 0, ""},
+    {"KeptSoundCopyAlreadyThere",
+     [](AircraftFolder& a) { ownSound(a); a.writeFile("Sound\\sound.cfg_ORIGINAL", "earlier"); },
+     true, {}, 0, 0, ""},
     {"NoPanelConfig",
-     [](AircraftFolder& a) { std::filesystem::remove(a.nativePath("Panel\\Panel.cfg")); }, {}, 0, 0,
-     "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
+     [](AircraftFolder& a) { std::filesystem::remove(a.nativePath("Panel\\Panel.cfg")); }, false,
+     {}, 0, 0, "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
     {"KeptPanelConfigLeftOver",
-     [](AircraftFolder& a) { a.writeFile("Panel\\Panel.cfg_ORIGINAL", "x"); }, {}, 0, 0,
+     [](AircraftFolder& a) { a.writeFile("Panel\\Panel.cfg_ORIGINAL", "x"); }, false, {}, 0, 0,
      "Unable to rename original \"Panel.cfg\" file !!!" + kNotModified},
-    {"AliasCannotBeCreated", nullptr, {}, 1, 0,
+    {"AliasCannotBeCreated", nullptr, false, {}, 1, 0,
      "Unable to create new \"Panel.cfg\" file !!!" + kNotModified},
     {"SectionBeforeGeneral",
      [](AircraftFolder& a) { a.writeConfig(fltsim("md11") + "[Views]\n" + kGeneralSection); },
-     {}, 0, 0, kGenerationFailed + "In original configuration file, [General] section DO\nNOT "
-               "follow immediately the last [Fltsim.x] section." + kNotModified},
-    {"WriteFailsWhileCopying", nullptr, {}, 0, 6,
+     false, {}, 0, 0, kGenerationFailed + "In original configuration file, [General] section DO\n"
+                      "NOT follow immediately the last [Fltsim.x] section." + kNotModified},
+    {"WriteFailsWhileCopying", nullptr, false, {}, 0, 6,
      kGenerationFailed + "A system failure occur during writing operations." + kNotModified},
     // Uninstall names the first missing file of the three it checks.
-    {"UninstallKeptConfig", nullptr, {"aircraft.cfg_ORIGINAL"}, 0, 0, kCfg},
-    {"UninstallAllThree", nullptr,
+    {"UninstallAllThreeMissing", nullptr, false,
      {"aircraft.cfg_ORIGINAL", "VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, 0, 0, kCfg},
-    {"UninstallFlightDynamics", nullptr, {"VORAZ11e.air"}, 0, 0, kAir},
-    {"UninstallFlightDynamicsBeforeKeptPanel", nullptr,
+    {"UninstallFlightDynamicsBeforeKeptPanel", nullptr, false,
      {"VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, 0, 0, kAir},
-    {"UninstallKeptPanel", nullptr, {"Panel\\Panel.cfg_ORIGINAL"}, 0, 0, kPanel},
+    {"UninstallKeptPanel", nullptr, false, {"Panel\\Panel.cfg_ORIGINAL"}, 0, 0, kPanel},
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(InstallAndUninstall, RefusalTest, ::testing::ValuesIn(kRefusals),
+INSTANTIATE_TEST_SUITE_P(SoundsAndRefusals, KeepTest, ::testing::ValuesIn(kKeepCases),
                          [](const auto& p) { return std::string(p.param.name); });
 
 } // namespace

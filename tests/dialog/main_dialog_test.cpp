@@ -74,7 +74,7 @@ TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwn) {
               (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_PAX_1_CLASS}));
     EXPECT_EQ(snapshot(dialog()), before);
     EXPECT_FALSE(emulated::isDialogEnded(dialog()));
-    EXPECT_TRUE(frontEnd().notices().empty());
+    EXPECT_TRUE(frontEnd().notices.empty());
 }
 
 TEST_F(MainDialogTest, CloseBoxAndQuitEndTheDialogWithZero) {
@@ -100,11 +100,11 @@ TEST(ProgramEntryTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
     emulated::setFrontEnd(&frontEnd);
     EXPECT_EQ(runInstaller(testModule()), 0);
     emulated::setFrontEnd(nullptr);
-    EXPECT_EQ(frontEnd.notices(),
+    EXPECT_EQ(frontEnd.notices,
               (std::vector{
                   ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION),
                   ScriptedFrontEnd::errorBox("This application is already running !!!", nullptr)}));
-    EXPECT_TRUE(frontEnd.dialogOwners().empty());
+    EXPECT_TRUE(frontEnd.dialogOwners.empty());
 }
 
 } // namespace

@@ -27,21 +27,18 @@ emulated::ControlView MainDialogTest::control(int id) const {
 }
 
 void MainDialogTest::chooseAircraftFile(std::optional<std::string> corePath) {
-    if (corePath && corePath->empty()) {
-        corePath = aircraft.cfgPath();
-    }
-    corePath ? frontEnd_.queueOpenFile(*corePath) : frontEnd_.queueOpenFileCancel();
-    noticesBeforeClick_ = frontEnd_.notices().size();
+    frontEnd_.queueOpenFile(corePath && corePath->empty() ? aircraft.cfgPath() : corePath);
+    noticesBeforeClick_ = frontEnd_.notices.size();
     EXPECT_EQ(emulated::clickControl(dialog_, IDC_CHOOSE_AIRCRAFT), 1);
 }
 
 void MainDialogTest::click(int id) {
-    noticesBeforeClick_ = frontEnd_.notices().size();
+    noticesBeforeClick_ = frontEnd_.notices.size();
     EXPECT_TRUE(emulated::clickControl(dialog_, id).has_value()) << id << " cannot be clicked";
 }
 
 void MainDialogTest::expectOnlyNotice(const std::string& errorText) {
-    const auto& notices = frontEnd_.notices();
+    const auto& notices = frontEnd_.notices;
     ASSERT_EQ(notices.size(), noticesBeforeClick_ + 1);
     EXPECT_EQ(notices.back(), errorText.empty() ? ScriptedFrontEnd::beepOf(0)
                                                 : ScriptedFrontEnd::errorBox(errorText, dialog_));

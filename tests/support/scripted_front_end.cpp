@@ -22,16 +22,12 @@ emulated::InputEvent ScriptedFrontEnd::nextInput(WindowHandle dialog) {
 
 int ScriptedFrontEnd::showMessageBox(WindowHandle owner, const char* text, const char* caption,
                                      unsigned style) {
-    notices_.push_back({NoticeKind::messageBox, style, text, caption, owner});
+    notices.push_back({NoticeKind::messageBox, style, text, caption, owner});
     return IDOK; // the installer's boxes have one button
 }
 
-void ScriptedFrontEnd::beep(unsigned type) {
-    notices_.push_back(beepOf(type));
-}
-
 bool ScriptedFrontEnd::requestOpenFile(FileOpenRequest& request) {
-    fileRequests_.push_back(
+    fileRequests.push_back(
         {request.title == nullptr ? "" : request.title, request.flags,
          std::string(request.fileBuffer, strnlen(request.fileBuffer, request.fileBufferSize)),
          request.owner});
@@ -50,7 +46,7 @@ bool ScriptedFrontEnd::requestOpenFile(FileOpenRequest& request) {
 }
 
 void ScriptedFrontEnd::dialogOpened(WindowHandle dialog) {
-    dialogOwners_.push_back(emulated::dialogOwner(dialog));
+    dialogOwners.push_back(emulated::dialogOwner(dialog));
 }
 
 std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice) {

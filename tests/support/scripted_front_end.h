@@ -1,5 +1,5 @@
 // The scripted front end: tests queue the user's answers (inputs for nested dialogs, file-open
-// answers) and read back every message box, beep and file-open request in order.
+// answers) and read back every beep, message box, file-open request and dialog in order.
 #pragma once
 
 #include <cstdint>
@@ -14,12 +14,11 @@
 class ScriptedFrontEnd final : public emulated::FrontEnd {
 public:
     enum class NoticeKind { beep, messageBox };
-    // A beep (style holds its type) or a message box, in the order they came.
     struct Notice {
         NoticeKind kind;
-        unsigned style;
+        unsigned style; // a beep's type
         std::string text, caption;
-        WindowHandle owner; // null for a beep and for a box without owner
+        WindowHandle owner;
         bool operator==(const Notice&) const = default;
     };
     static Notice beepOf(unsigned type) { return {NoticeKind::beep, type, "", "", nullptr}; }
@@ -39,24 +38,22 @@ public:
         inputs_.push_back({dialogName, input});
     }
     // The answer to the next file-open request: a full path in Windows form, or a cancel.
-    void queueOpenFile(const std::string& path) { fileAnswers_.emplace_back(path); }
-    void queueOpenFileCancel() { fileAnswers_.emplace_back(std::nullopt); }
+    void queueOpenFile(std::optional<std::string> path) { fileAnswers_.push_back(path); }
     // Queued inputs and file answers nobody asked for yet.
     std::size_t pendingAnswers() const { return inputs_.size() + fileAnswers_.size(); }
-
-    const std::vector<Notice>& notices() const { return notices_; }
-    const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
-    // The owner of each dialog opened so far, in order.
-    const std::vector<WindowHandle>& dialogOwners() const { return dialogOwners_; }
 
     // An input or file answer asked for but not queued (or queued for another dialog) fails the
     // test and abandons the dialog or cancels the request, so a test never hangs.
     emulated::InputEvent nextInput(WindowHandle dialog) override;
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
                        unsigned style) override;
-    void beep(unsigned type) override;
+    void beep(unsigned type) override { notices.push_back(beepOf(type)); }
     bool requestOpenFile(FileOpenRequest& request) override;
     void dialogOpened(WindowHandle dialog) override;
+
+    std::vector<Notice> notices;
+    std::vector<FileRequest> fileRequests;
+    std::vector<WindowHandle> dialogOwners; // of each dialog opened, in order
 
 private:
     struct ScriptedInput {
@@ -65,9 +62,7 @@ private:
     };
     std::deque<ScriptedInput> inputs_;
     std::deque<std::optional<std::string>> fileAnswers_;
-    std::vector<Notice> notices_;
-    std::vector<FileRequest> fileRequests_;
-    std::vector<WindowHandle> dialogOwners_;
 };
+
 // For readable failures.
 std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice);
