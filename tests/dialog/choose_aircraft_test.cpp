@@ -1,5 +1,5 @@
-// "Choose MD-11 aircraft" on real aircraft folders: the request, refusals, cancel, the sound
-// folder, and each identification outcome with its status text and controls.
+// "Choose MD-11 aircraft" and "Choose same" on real aircraft folders: each identification outcome
+// with its status text and controls, the request, cancel, refusal and the sound folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,10 +32,6 @@ std::string ifdg(const std::string& version, const std::string& type, const std:
     return "iFDG MD-11 model identified.\n" + version + "\nAircraft type: " + type +
            "\nMotorization: " + engines;
 }
-// A PAX General Electric aircraft of unidentified version, with the manual settings shown.
-std::string manual(const std::string& settings) {
-    return ifdg("Unknow version (manual settings: " + settings, kPax, kGe);
-}
 
 // Input for the manual settings dialog, one letter each: n and s put the navigation and the
 // strobe lights on MDL, c toggles the commands box, o clicks OK, e is Escape, x the close box
@@ -65,14 +61,11 @@ struct Case {
 
 const Case kCorvaneCase{"md11", 10015, true, modelCorvane, 3, 2, kCorvane};
 
-// The layout buttons an installable outcome enables, the first of them checked.
-std::vector<int> layoutsOf(const Case& c) {
-    const std::vector<int> layouts[] = {{},
-                                        {IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
-                                        {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
-                                        {IDC_CARGO}};
-    bool installable = c.kind != modelNotSupported && c.kind != modelAlreadyInstalled;
-    return layouts[!installable ? 0 : c.kind == modelIfdg ? c.variant : variantPax];
+// A PAX General Electric aircraft of unidentified version, through the manual settings dialog.
+Case manual(bool soundFolder, const std::string& settings, const char* inputs, int wing, int fold) {
+    const std::string status = ifdg("Unknow version (manual settings: " + settings, kPax, kGe);
+    return {"MD-11", 8336,         soundFolder, modelIfdg, 1,    1,
+            status,  "MD11PG.mdl", 5000000,     inputs,    wing, fold};
 }
 
 class ChooseAircraft : public MainDialogTest {
@@ -115,10 +108,15 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     EXPECT_EQ(installerState.modelKind, c.kind);
     EXPECT_EQ(installerState.aircraftVariant, c.variant);
     EXPECT_EQ(installerState.engineVariant, c.engines);
-    std::vector<int> layouts = layoutsOf(c), offered;
+    // An installable outcome enables the layouts of its type and checks the first.
+    const std::vector<int> allLayouts[] = {{IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
+                                           {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
+                                           {IDC_CARGO}};
+    std::vector<int> offered, layouts;
     if (c.kind == modelAlreadyInstalled) {
         offered = {IDC_UNINSTALL};
-    } else if (!layouts.empty()) {
+    } else if (c.kind != modelNotSupported) {
+        layouts = allLayouts[(c.kind == modelIfdg ? c.variant : variantPax) - 1];
         offered = {IDC_INSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK};
         std::erase(offered, c.soundFolder ? 0 : IDC_ENGINE_SOUNDS);
         offered.insert(offered.end(), layouts.begin(), layouts.end());
@@ -134,10 +132,18 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
                                               : std::vector<WindowHandle>{nullptr}));
     EXPECT_EQ(frontEnd().notices,
               std::vector(asked ? 1u : 0u, ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION)));
+    if (asked) { // "Choose same" analyses again without asking for the file, and the manual
+                 // settings start again from their defaults, not from the last choice
+        showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
+        queueManualInputs(frontEnd(), "o");
+        click(IDC_CHOOSE_SAME);
+        EXPECT_EQ(statusText(), manual(true, "FX=nav+strobe +commands)", "o", 3, 1).status);
+        EXPECT_EQ(frontEnd().fileRequests.size(), 1u);
+    }
 }
 
-// Type and engines come from letters 5 and 6 of the model file's name. In the manual settings
-// dialog Escape's cancel and the missing close box end nothing: only OK, or Enter on it, does.
+// Type and engines come from letters 5 and 6 of the model file's name, in either case. In the
+// manual settings dialog Escape and the missing close box end nothing: only OK, or Enter on it.
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Identification,
     testing::Values(
@@ -152,21 +158,14 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"voraz11E", 0, true, modelAlreadyInstalled, 3, 2, kInstalled},
         Case{"md-11", 8336, true, modelIfdg, 1, 1, ifdg(kV10, kPax, kGe), "MD11PG.mdl", 4127528},
         Case{"MD-11", 8336, true, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 2, ifdg(kV15, kPax, kPw), "md11pp.mdl"},
-        Case{"MD-11", 8336, true, modelIfdg, 2, 1, ifdg(kV15, kCombi, kGe), "MD11CG.mdl"},
         Case{"MD-11", 8336, false, modelIfdg, 2, 2, ifdg(kV15, kCombi, kPw), "md11cp.mdl"},
-        Case{"MD-11", 8336, false, modelIfdg, 3, 2, ifdg(kV15, kCargo, kPw), "MD11FP.mdl"},
         Case{"MD-11", 8336, false, modelIfdg, 3, 1, ifdg(kV15, kCargo, kGe), "md11fg.mdl"},
         Case{"MD-11", 8336, false, modelIfdg, 1, 1, ifdg(kV15, kTypeDefault, kEnginesDefault),
              "MD11XY.mdl"},
-        Case{"MD-11", 8336, true, modelIfdg, 1, 1, manual("FX=nav+strobe +commands)"), "MD11PG.mdl",
-             5000000, "o", 3, 1},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("MDL=nav+strobe)"), "MD11PG.mdl",
-             5000000, "nsco", 0, 0},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("FX=strobe MDL=nav +commands)"),
-             "MD11PG.mdl", 5000000, "enxeo", 2, 1},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("FX=nav MDL=strobe)"), "MD11PG.mdl",
-             5000000, "scr", 1, 0}));
+        manual(true, "FX=nav+strobe +commands)", "o", 3, 1),
+        manual(false, "MDL=nav+strobe)", "nsco", 0, 0),
+        manual(false, "FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
+        manual(false, "FX=nav MDL=strobe)", "scr", 1, 0)));
 
 // The type check takes the first entry named model*, whatever model= names; here a folder
 // without a model file, so the defaults.
@@ -179,51 +178,35 @@ TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
     EXPECT_EQ(statusText(), ifdg(kV15, kTypeDefault, kEnginesDefault));
 }
 
-// "Choose same" analyses the file again without asking for it, and the manual settings dialog
-// starts again from its defaults, not from the last choice.
-TEST_F(ChooseAircraft, ChooseSameRunsTheManualDialogAgainFromItsDefaults) {
-    chooseAircraft({"MD-11", 8336, false, 0, 0, 0, "", "MD11PG.mdl", 5000000, "nsco"});
-    ASSERT_EQ(installerState.wingLightsMode, wingLightsFromModel);
-    showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-    queueManualInputs(frontEnd(), "o");
-    EXPECT_EQ(emulated::clickControl(dialog(), IDC_CHOOSE_SAME), 1);
-    EXPECT_EQ(installerState.wingLightsMode, wingNavAndStrobesFromEffects);
-    EXPECT_EQ(installerState.foldAndHookCommands, 1);
-    EXPECT_EQ(frontEnd().fileRequests.size(), 1u);
-}
-
-class TakeBack : public ChooseAircraft, public testing::WithParamInterface<ResultCode> {};
-
-// After a success, a cancelled choice (0) or a refused file leaves the reset state: statics
-// empty but for the refused file's folder name, nothing enabled, check marks kept. A refusal
-// shows the message for its code in an error box.
-TEST_P(TakeBack, LeavesTheResetStateAndTheMessageForTheCode) {
-    const ResultCode code = GetParam();
-    chooseAircraft(kCorvaneCase);
-    showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-    if (code == modelFileMissing) {
-        aircraft.writeConfig(fltsim("MD-11", "gone") + kGeneralSection);
+// After a success, a cancelled choice or a refused file leaves the reset state: statics empty
+// but for the refused file's folder name, nothing enabled, check marks kept; a refusal shows the
+// message for its code.
+TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
+    for (const ResultCode code : {ResultCode{0}, ResultCode{modelFileMissing}}) {
+        SCOPED_TRACE(code);
+        chooseAircraft(kCorvaneCase);
+        showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
+        if (code == modelFileMissing) {
+            aircraft.writeConfig(fltsim("MD-11", "gone") + kGeneralSection);
+        }
+        chooseAircraftFile(code == 0 ? std::nullopt : std::optional<std::string>(""));
+        EXPECT_EQ(control(IDC_FOLDER_NAME).text, code == 0 ? "" : folder().filename().string());
+        EXPECT_EQ(statusText(), "");
+        EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
+        EXPECT_EQ(options(), std::vector<int>{});
+        EXPECT_EQ(options(true),
+                  (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
+        EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
+        EXPECT_EQ(installerState.fileChosen, code == 0 ? 0 : 1);
+        EXPECT_EQ(installerState.reuseLastChoice, 0);
+        if (code != 0) {
+            char message[kMessageCapacity];
+            composeScanMessage(code, message);
+            expectOnlyNotice(message);
+        }
     }
-    chooseAircraftFile(code == 0 ? std::nullopt : std::optional<std::string>(""));
-
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, code == 0 ? "" : folder().filename().string());
-    EXPECT_EQ(statusText(), "");
-    EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
-    EXPECT_EQ(options(), std::vector<int>{});
-    EXPECT_EQ(options(true),
-              (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
-    EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
-    EXPECT_EQ(installerState.fileChosen, code == 0 ? 0 : 1);
-    EXPECT_EQ(installerState.reuseLastChoice, 0);
-    if (code != 0) {
-        char message[kMessageCapacity];
-        composeScanMessage(code, message);
-        expectOnlyNotice(message);
-    }
-    EXPECT_EQ(frontEnd().notices.size(), code == 0 ? 0u : 1u);
+    EXPECT_EQ(frontEnd().notices.size(), 1u); // the refusal's
 }
-
-INSTANTIATE_TEST_SUITE_P(Codes, TakeBack, testing::Values(0u, modelFileMissing));
 
 // Static 1002 names the folder holding the file: none for a name without a folder. The sound
 // folder is looked for at each choice beside the current directory, which the file dialog may
