@@ -4,10 +4,10 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/result_codes.h"
-#include "app/installer_state.h"
 #include "tests/support/main_dialog_fixture.h"
 
 namespace fs = std::filesystem;
@@ -33,9 +33,8 @@ std::string ifdg(const std::string& version, const std::string& type, const std:
            "\nMotorization: " + engines;
 }
 
-// Input for the manual settings dialog, one letter each: n and s put the navigation and the
-// strobe lights on MDL, c toggles the commands box, o clicks OK, e is Escape, x the close box
-// and r Enter.
+// Manual settings input, a letter each: n, s navigation and strobe lights on MDL, c the commands
+// box, o OK, e Escape, x the close box, r Enter.
 void queueManualInputs(ScriptedFrontEnd& frontEnd, const std::string& letters) {
     const InputEvent inputs[] = {
         InputEvent::click(IDC_NAV_LIGHTS_MDL), InputEvent::click(IDC_STROBE_LIGHTS_MDL),
@@ -70,8 +69,7 @@ Case manual(bool soundFolder, const std::string& settings, const char* inputs, i
 
 class ChooseAircraft : public MainDialogTest {
 protected:
-    // As an earlier analysis and the user may have left things: check marks away from their
-    // start, a CARGO Pratt & Whitney aircraft, manual settings that only that dialog changes.
+    // As an earlier choice may leave things: check marks moved, a CARGO Pratt & Whitney aircraft.
     void SetUp() override {
         MainDialogTest::SetUp();
         setCheckState(dialog(), IDC_REALISTIC_BRAKES, BST_UNCHECKED);
@@ -105,9 +103,10 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     chooseAircraft(c);
 
     EXPECT_EQ(statusText(), c.status);
-    EXPECT_EQ(installerState.modelKind, c.kind);
-    EXPECT_EQ(installerState.aircraftVariant, c.variant);
-    EXPECT_EQ(installerState.engineVariant, c.engines);
+    const InstallerState& s = installerState;
+    EXPECT_EQ(std::tuple(s.modelKind, s.aircraftVariant, s.engineVariant, s.wingLightsMode,
+                         s.foldAndHookCommands),
+              std::tuple(c.kind, c.variant, c.engines, c.wingLightsMode, c.foldAndHookCommands));
     // An installable outcome enables the layouts of its type and checks the first.
     const std::vector<int> allLayouts[] = {{IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
                                            {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
@@ -124,16 +123,13 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     EXPECT_EQ(options(), offered);
     int layout = layouts.empty() ? IDC_CARGO : layouts[0]; // check marks are otherwise kept
     EXPECT_EQ(options(true), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
-    EXPECT_EQ(installerState.wingLightsMode, c.wingLightsMode);
-    EXPECT_EQ(installerState.foldAndHookCommands, c.foldAndHookCommands);
     // The manual settings dialog, only when asked: owned by the main dialog, with its beep.
     bool asked = *c.manualInputs != 0;
     EXPECT_EQ(frontEnd().dialogOwners, (asked ? std::vector<WindowHandle>{nullptr, dialog()}
                                               : std::vector<WindowHandle>{nullptr}));
     EXPECT_EQ(frontEnd().notices,
               std::vector(asked ? 1u : 0u, ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION)));
-    if (asked) { // "Choose same" analyses again without asking for the file, and the manual
-                 // settings start again from their defaults, not from the last choice
+    if (asked) { // "Choose same" does not ask for the file; manual settings restart from defaults
         showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
         queueManualInputs(frontEnd(), "o");
         click(IDC_CHOOSE_SAME);
@@ -167,8 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         manual(false, "FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
         manual(false, "FX=nav MDL=strobe)", "scr", 1, 0)));
 
-// The type check takes the first entry named model*, whatever model= names; here a folder
-// without a model file, so the defaults.
+// The type check takes the first entry named model*, whatever model= names: here one without .mdl.
 TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
     aircraft.writeConfig(fltsim("MD-11", "b") + kGeneralSection);
     aircraft.addFile("MD-11.air", 8336);
@@ -178,9 +173,8 @@ TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
     EXPECT_EQ(statusText(), ifdg(kV15, kTypeDefault, kEnginesDefault));
 }
 
-// After a success, a cancelled choice or a refused file leaves the reset state: statics empty
-// but for the refused file's folder name, nothing enabled, check marks kept; a refusal shows the
-// message for its code.
+// After a success, a cancel or a refusal (with its message) leaves the reset state: statics empty
+// but for the refused file's folder name, nothing enabled, check marks kept.
 TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
     for (const ResultCode code : {ResultCode{0}, ResultCode{modelFileMissing}}) {
         SCOPED_TRACE(code);
@@ -208,13 +202,11 @@ TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
     EXPECT_EQ(frontEnd().notices.size(), 1u); // the refusal's
 }
 
-// Static 1002 names the folder holding the file: none for a name without a folder. The sound
-// folder is looked for at each choice beside the current directory, which the file dialog may
-// have moved, in any letter case.
+// 1002 names the file's folder, if any. The sound folder is looked for at each choice beside the
+// current directory (which the file dialog may move), in any letter case.
 TEST_F(ChooseAircraft, AsksForTheFileNamesItsFolderAndLooksForTheSoundFolder) {
-    const std::string name = folder().filename().string();
     chooseAircraft(kCorvaneCase); // with the sound folder beside the start folder
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, name);
+    EXPECT_EQ(control(IDC_FOLDER_NAME).text, folder().filename().string());
     ScopedCurrentDirectory inFolder(folder());
     chooseAircraftFile("aircraft.cfg");
     EXPECT_EQ(control(IDC_FOLDER_NAME).text, "");

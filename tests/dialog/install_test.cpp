@@ -1,5 +1,5 @@
-// "Install" and "Uninstall" on real aircraft folders: each family installed and uninstalled back
-// to the folder it was, byte for byte; the sound step where it must change nothing; every refusal.
+// "Install" and "Uninstall" on real aircraft folders: each family there and back byte for byte,
+// the sound step where it must change nothing, every refusal.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -88,8 +88,7 @@ protected:
             writeNativeFile(startFolder() + "/" + name, resourceBytes(name));
         }
     }
-    // The family's aircraft with its own Panel\Panel.cfg; the sections after [General] are the
-    // ones a rewrite replaces.
+    // With its own Panel\Panel.cfg; a rewrite replaces the sections after [General].
     void layOut(const Family& family) {
         aircraft.writeConfig(configHead(family.sim) +
                              "[WEIGHT_AND_BALANCE]\nempty_weight=285000\n\n[flight_tuning]\n");
@@ -99,8 +98,9 @@ protected:
         }
         aircraft.writeTextFile("Panel\\Panel.cfg", "[Window Titles]\nWindow00=Main Panel\n");
     }
-    // As after every Install and Uninstall.
-    void expectCommandControls(bool chooseSameShown) {
+    // As after every Install and Uninstall: its one notice, the options disabled.
+    void expectEnd(bool chooseSameShown, const std::string& errorText = "") {
+        expectOnlyNotice(errorText);
         EXPECT_EQ(options(), std::vector<int>{});
         EXPECT_EQ(control(IDC_CHOOSE_SAME).visible, chooseSameShown);
     }
@@ -166,8 +166,7 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
                                                 : "toe_brakes_scale=0.335704"),
               std::string::npos);
     EXPECT_EQ(statusText(), identification + "Panel installed successfully.");
-    expectOnlyNotice();
-    expectCommandControls(false);
+    expectEnd(false);
 
     chooseAircraftFile();
     ASSERT_EQ(statusText(), kAlreadyInstalled);
@@ -177,8 +176,7 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     }
     EXPECT_EQ(aircraft.tree(), before);
     EXPECT_EQ(statusText(), kAlreadyInstalled + "Panel uninstalled successfully.");
-    expectOnlyNotice();
-    expectCommandControls(true);
+    expectEnd(true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, InstallFamilyTest, ::testing::ValuesIn(kFamilies),
@@ -230,10 +228,9 @@ TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
         click(uninstall ? IDC_UNINSTALL : IDC_INSTALL);
     }
     EXPECT_EQ(snapshotTree(kept), before);
-    expectOnlyNotice(c.message);
     EXPECT_EQ(statusText(),
               identification + (c.message.empty() ? "Panel installed successfully." : ""));
-    expectCommandControls(false);
+    expectEnd(false, c.message);
 }
 
 void ownSound(AircraftFolder& a) {

@@ -6,8 +6,6 @@
 #include <filesystem>
 #include <set>
 
-#include "app/installer_state.h"
-#include "app/main_dialog.h"
 #include "app/program_entry.h"
 #include "tests/support/main_dialog_fixture.h"
 
@@ -51,8 +49,7 @@ TEST_F(MainDialogTest, StartDirectoryEndsInExactlyOneBackslash) {
     EXPECT_EQ(std::string(installerState.startDirectory), root);
 }
 
-// Escape, commands that are not its own and clicks on the options: the clicks change their
-// check marks, nothing else changes and nothing is handled.
+// Escape, commands not its own and clicks on the options: only the clicks' check marks change.
 TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwn) {
     const int clicks[] = {IDC_REALISTIC_BRAKES, IDC_CARGO,       IDC_ENGINE_SOUNDS,
                           IDC_TRIMDESK,         IDC_PAX_1_CLASS, IDC_REALISTIC_BRAKES};
@@ -65,8 +62,6 @@ TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwn) {
                    IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_MANSET_OK}) {
         EXPECT_EQ(sendCommand(dialog(), id), 0) << id;
     }
-    EXPECT_EQ(options(true),
-              (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
     for (int id : clicks) {
         EXPECT_EQ(emulated::clickControl(dialog(), id), 0) << id;
     }

@@ -5,12 +5,15 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/config_text.h"
 #include "tests/support/test_files.h"
-#include "tests/support/test_paths.h"
 
 // One aircraft section of aircraft.cfg: sim, model, an empty panel and ui_type.
-std::string fltsim(const std::string& sim, const std::string& model = "",
-                   const std::string& uiType = "MD11", int index = 0);
+inline std::string fltsim(const std::string& sim, const std::string& model = "",
+                          const std::string& uiType = "MD11", int index = 0) {
+    return "[fltsim." + std::to_string(index) + "]\ntitle=MD-11\nsim=" + sim + "\nmodel=" + model +
+           "\npanel=\nui_type=" + uiType + "\n";
+}
 inline const std::string kGeneralSection = "[General]\natc_type=MD11\n"; // after the aircraft
 
 // How the LFs of a text are stored: as CR LF, as the installer writes, or as given.
@@ -24,12 +27,17 @@ public:
         writeTextFile("aircraft.cfg", text, lineEnds);
     }
     void writeTextFile(const std::string& name, const std::string& text,
-                       LineEnds lineEnds = LineEnds::crlf);
+                       LineEnds lineEnds = LineEnds::crlf) {
+        writeFile(name, lineEnds == LineEnds::lf ? text : withCrLf(text));
+    }
     void writeFile(const std::string& name, const std::string& bytes) {
         writeNativeFile(nativePath(name), bytes);
     }
-    // A file of exactly size bytes, sparse where the file system allows.
-    void addFile(const std::string& name, std::uintmax_t size);
+    // A file of exactly size bytes: growing an empty file leaves a hole, not written zeros.
+    void addFile(const std::string& name, std::uintmax_t size) {
+        writeFile(name, "");
+        std::filesystem::resize_file(nativePath(name), size);
+    }
     std::string readFile(const std::string& name) const { return readNativeFile(nativePath(name)); }
     // Windows form, as the installer's fields hold paths.
     std::string corePath(const std::string& name) const { return root_.corePath() + name; }

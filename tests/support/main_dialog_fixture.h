@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/installer_state.h"
+#include "app/main_dialog.h"
 #include "platform/emulated/dialog_manager.h"
 #include "resources/control_ids.h"
 #include "tests/support/aircraft_fixture.h"
@@ -34,9 +36,20 @@ struct ScopedCurrentDirectory {
 
 class MainDialogTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    // Also fails the test when queued answers were never asked for.
-    void TearDown() override;
+    void SetUp() override {
+        emulated::setFrontEnd(&frontEnd_);
+        resetInstallerStateForTest();
+        parent_.put("installer/");
+        inStartFolder_.emplace(startFolder());
+        dialog_ = emulated::openDialogForTest("MainDialog", mainDialogProc, testModule());
+        ASSERT_NE(dialog_, nullptr);
+    }
+    void TearDown() override {
+        emulated::closeDialogForTest(dialog_);
+        emulated::setFrontEnd(nullptr);
+        inStartFolder_.reset();
+        EXPECT_EQ(frontEnd_.pendingAnswers(), 0u) << "queued answers were never asked for";
+    }
 
     WindowHandle dialog() const { return dialog_; }
     ScriptedFrontEnd& frontEnd() { return frontEnd_; }
@@ -45,20 +58,46 @@ protected:
     std::string startFolder() const { return parent_.native("installer"); }
     std::string besideStartFolder(const std::string& name) const { return parent_.native(name); }
     void addSoundFolder() const { parent_.put("ZRK MD-11 sound/"); }
-    // Fails the test for an unknown id.
-    emulated::ControlView control(int id) const;
+    emulated::ControlView control(int id) const {
+        std::optional<emulated::ControlView> view = emulated::controlView(dialog_, id);
+        EXPECT_TRUE(view.has_value()) << "no control " << id;
+        return view.value_or(emulated::ControlView{});
+    }
     std::string statusText() const { return control(IDC_STATUS).text; }
 
-    // "Choose MD-11 aircraft" with the user picking that path (default: the aircraft's
-    // aircraft.cfg) or, for nullopt, cancelling.
-    void chooseAircraftFile(std::optional<std::string> corePath = "");
-    // Clicks a control; a disabled or hidden one fails the test.
-    void click(int id);
+    // "Choose MD-11 aircraft" with the user picking that path ("": the aircraft's aircraft.cfg)
+    // or, for nullopt, cancelling.
+    void chooseAircraftFile(std::optional<std::string> corePath = "") {
+        frontEnd_.queueOpenFile(corePath && corePath->empty() ? aircraft.cfgPath() : corePath);
+        noticesBeforeClick_ = frontEnd_.notices.size();
+        EXPECT_EQ(emulated::clickControl(dialog_, IDC_CHOOSE_AIRCRAFT), 1);
+    }
+    // A disabled or hidden control fails the test.
+    void click(int id) {
+        noticesBeforeClick_ = frontEnd_.notices.size();
+        EXPECT_TRUE(emulated::clickControl(dialog_, id).has_value()) << id << " cannot be clicked";
+    }
     // The one notice since the last click: the error box with that text, or without one the beep.
-    void expectOnlyNotice(const std::string& errorText = "");
+    void expectOnlyNotice(const std::string& errorText = "") {
+        ASSERT_EQ(frontEnd_.notices.size(), noticesBeforeClick_ + 1);
+        EXPECT_EQ(frontEnd_.notices.back(), errorText.empty()
+                                                ? ScriptedFrontEnd::beepOf(0)
+                                                : ScriptedFrontEnd::errorBox(errorText, dialog_));
+    }
     // Of 1004, 1005, 1014, 1015, 1006 and the six layouts (in that order), the enabled or the
     // checked ones.
-    std::vector<int> options(bool checked = false) const;
+    std::vector<int> options(bool checked = false) const {
+        std::vector<int> ids;
+        for (int id : {IDC_INSTALL, IDC_UNINSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS,
+                       IDC_TRIMDESK, IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS,
+                       IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS, IDC_CARGO}) {
+            emulated::ControlView view = control(id);
+            if (checked ? view.checkState != BST_UNCHECKED : view.enabled) {
+                ids.push_back(id);
+            }
+        }
+        return ids;
+    }
 
     AircraftFolder aircraft;
 

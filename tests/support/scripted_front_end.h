@@ -3,12 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "platform/emulated/dialog_manager.h"
 #include "platform/emulated/front_end.h"
 
 class ScriptedFrontEnd final : public emulated::FrontEnd {
@@ -44,12 +48,45 @@ public:
 
     // An input or file answer asked for but not queued (or queued for another dialog) fails the
     // test and abandons the dialog or cancels the request, so a test never hangs.
-    emulated::InputEvent nextInput(WindowHandle dialog) override;
+    emulated::InputEvent nextInput(WindowHandle dialog) override {
+        const DialogTemplate* layout = emulated::dialogTemplate(dialog);
+        const std::string name = layout == nullptr ? "(no dialog)" : layout->name;
+        if (inputs_.empty() || inputs_.front().dialogName != name) {
+            ADD_FAILURE() << "\"" << name << "\" asks for input but the next one queued is for \""
+                          << (inputs_.empty() ? "(none)" : inputs_.front().dialogName) << "\"";
+            return emulated::InputEvent::key(emulated::InputKind::abandon);
+        }
+        ScriptedInput next = inputs_.front();
+        inputs_.pop_front();
+        return next.input;
+    }
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
-                       unsigned style) override;
+                       unsigned style) override {
+        notices.push_back({NoticeKind::messageBox, style, text, caption, owner});
+        return IDOK; // the installer's boxes have one button
+    }
     void beep(unsigned type) override { notices.push_back(beepOf(type)); }
-    bool requestOpenFile(FileOpenRequest& request) override;
-    void dialogOpened(WindowHandle dialog) override;
+    bool requestOpenFile(FileOpenRequest& request) override {
+        fileRequests.push_back(
+            {request.title == nullptr ? "" : request.title, request.flags,
+             std::string(request.fileBuffer, strnlen(request.fileBuffer, request.fileBufferSize)),
+             request.owner});
+        if (fileAnswers_.empty()) {
+            ADD_FAILURE() << "A file-open request came but no answer is queued";
+            return false;
+        }
+        std::optional<std::string> answer = fileAnswers_.front();
+        fileAnswers_.pop_front();
+        // Like the real dialog, a path that does not fit the caller's buffer is a failure.
+        if (!answer || answer->size() >= request.fileBufferSize) {
+            return false;
+        }
+        std::memcpy(request.fileBuffer, answer->c_str(), answer->size() + 1);
+        return true;
+    }
+    void dialogOpened(WindowHandle dialog) override {
+        dialogOwners.push_back(emulated::dialogOwner(dialog));
+    }
 
     std::vector<Notice> notices;
     std::vector<FileRequest> fileRequests;
@@ -65,4 +102,8 @@ private:
 };
 
 // For readable failures.
-std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice);
+inline std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice) {
+    return out << (notice.kind == ScriptedFrontEnd::NoticeKind::beep ? "beep " : "box ")
+               << notice.style << " \"" << notice.text << "\" \"" << notice.caption << "\" owner "
+               << notice.owner;
+}
