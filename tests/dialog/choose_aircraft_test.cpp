@@ -145,7 +145,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         kCorvaneCase, Case{"MD11", 8756, false, modelOverland, 3, 2, kOverland},
         Case{"md11", 10016, true, modelNotSupported, 3, 2, kNotSupported},
-        Case{"Md11", 8755, false, modelNotSupported, 3, 2, kNotSupported},
         Case{"md11", 8336, false, modelNotSupported, 3, 2, kNotSupported},
         Case{"md11x", 10015, false, modelNotSupported, 3, 2, kNotSupported},
         Case{"MD-11", 8337, false, modelNotSupported, 3, 2, kNotSupported},

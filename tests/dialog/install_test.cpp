@@ -49,17 +49,12 @@ const Family kFamilies[] = {
 // clang-format on
 const Family& kCorvane = kFamilies[0];
 
-const char* const kTokens[] = {"PAX-3C", "PAX-2C", "PAX-1C", "CBI-2C", "CBI-1C", "CARGO"};
-
 // Every file an Install of any layout or product version may add.
-std::vector<std::string> addedFiles() {
-    std::vector<std::string> names = {"VORAZ11e.air", "MD-11_zrk.air", "Trimdesk.exe",
-                                      "Trimdesk.ini"};
-    for (const std::string token : kTokens) {
-        names.insert(names.end(), {"TD-MD11-" + token + ".ini", "TD-MD11-" + token + ".bmp"});
-    }
-    return names;
-}
+const char* const kAddedFiles[] = {
+    "VORAZ11e.air",       "MD-11_zrk.air",      "TD-MD11-CARGO.bmp",  "TD-MD11-CARGO.ini",
+    "TD-MD11-CBI-1C.bmp", "TD-MD11-CBI-1C.ini", "TD-MD11-CBI-2C.bmp", "TD-MD11-CBI-2C.ini",
+    "TD-MD11-PAX-1C.bmp", "TD-MD11-PAX-1C.ini", "TD-MD11-PAX-2C.bmp", "TD-MD11-PAX-2C.ini",
+    "TD-MD11-PAX-3C.bmp", "TD-MD11-PAX-3C.ini", "Trimdesk.exe",       "Trimdesk.ini"};
 
 // aircraft.cfg up to the end of [General], with that sim=: what a rewrite copies.
 std::string configHead(const std::string& sim) {
@@ -79,7 +74,7 @@ protected:
         MainDialogTest::SetUp();
         std::vector<std::string> names = {"tuning_res/MD-11_zrk.air", "tuning_res/sound.cfg",
                                           "trimdesk_res/Trimdesk.exe"};
-        for (const std::string t : kTokens) {
+        for (const std::string t : {"PAX-3C", "PAX-2C", "PAX-1C", "CBI-2C", "CBI-1C", "CARGO"}) {
             names.insert(names.end(), {"trimdesk_res/Trimdesk-" + t + ".ini",
                                        "trimdesk_res/TD-MD11-" + t + ".ini",
                                        "trimdesk_res/TD-MD11-" + t + ".bmp"});
@@ -112,7 +107,7 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     const Family& c = GetParam();
     layOut(c);
     aircraft.writeFile("SOUND\\Sound.cfg", kOwnSound);
-    for (const std::string& name : addedFiles()) {
+    for (const char* name : kAddedFiles) {
         aircraft.writeFile(name, "left by an earlier install");
     }
     addSoundFolder();
@@ -137,13 +132,12 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
         }
     };
     const std::string suffix = c.panelSuffix;
-    const char* adapted = suffix == "crvn"   ? " adapted to Corvane 3d model"
-                          : suffix == "ovld" ? " adapted to Overland 3d model"
-                                             : "";
+    const std::string adapted =
+        suffix == "ifdg" ? "" : " adapted to " + std::string(c.name) + " 3d model";
     expected["Panel/Panel.cfg"] = "[fltsim]\r\nalias=ZRK MD-11 panel\\panel." + suffix + "\r\n";
     expected["Panel/Panel.cfg_ORIGINAL"] = before["Panel/Panel.cfg"];
     expected["aircraft.cfg"] =
-        withCrLf("// ZRK tuning of iFDG flight dynamic model" + std::string(adapted) +
+        withCrLf("// ZRK tuning of iFDG flight dynamic model" + adapted +
                  "\n// Version 1.91 / February 2005\n\n" + configHead("MD-11_zrk")) +
         tuningSectionsOnDisk();
     expected["aircraft.cfg_ORIGINAL"] = before["aircraft.cfg"];
@@ -171,7 +165,7 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     chooseAircraftFile();
     ASSERT_EQ(statusText(), kAlreadyInstalled);
     click(IDC_UNINSTALL);
-    for (const std::string& name : addedFiles()) {
+    for (const char* name : kAddedFiles) {
         before.erase(name);
     }
     EXPECT_EQ(aircraft.tree(), before);
