@@ -48,8 +48,7 @@ void queueManualInputs(ScriptedFrontEnd& frontEnd, const std::string& letters) {
 
 struct Case {
     const char* sim;
-    std::uintmax_t airSize; // of sim.AIR; 0: no such file
-    bool soundFolder;
+    std::uintmax_t airSize;              // of sim.AIR; 0: no such file
     std::int32_t kind, variant, engines; // afterwards; 3 and 2 are the earlier type and engines
     std::string status;
     const char* modelFile = "MD11PG.mdl";
@@ -58,20 +57,21 @@ struct Case {
     std::int32_t wingLightsMode = 2, foldAndHookCommands = 1; // earlier values, kept unless asked
 };
 
-const Case kCorvaneCase{"md11", 10015, true, modelCorvane, 3, 2, kCorvane};
+const Case kCorvaneCase{"md11", 10015, modelCorvane, 3, 2, kCorvane};
 
 // A PAX General Electric aircraft of unidentified version, through the manual settings dialog.
-Case manual(bool soundFolder, const std::string& settings, const char* inputs, int wing, int fold) {
+Case manual(const std::string& settings, const char* inputs, int wing, int fold) {
     const std::string status = ifdg("Unknow version (manual settings: " + settings, kPax, kGe);
-    return {"MD-11", 8336,         soundFolder, modelIfdg, 1,    1,
-            status,  "MD11PG.mdl", 5000000,     inputs,    wing, fold};
+    return {"MD-11", 8336, modelIfdg, 1, 1, status, "MD11PG.mdl", 5000000, inputs, wing, fold};
 }
 
 class ChooseAircraft : public MainDialogTest {
 protected:
-    // As an earlier choice may leave things: check marks moved, a CARGO Pratt & Whitney aircraft.
+    // As an earlier choice may leave things: check marks moved, a CARGO Pratt & Whitney aircraft;
+    // the sound package present.
     void SetUp() override {
         MainDialogTest::SetUp();
+        addSoundFolder();
         setCheckState(dialog(), IDC_REALISTIC_BRAKES, BST_UNCHECKED);
         setCheckState(dialog(), IDC_ENGINE_SOUNDS, BST_CHECKED);
         setCheckState(dialog(), IDC_PAX_3_CLASSES, BST_UNCHECKED);
@@ -87,9 +87,6 @@ protected:
             aircraft.addFile(std::string(c.sim) + ".AIR", c.airSize);
         }
         aircraft.addFile(std::string("model\\") + c.modelFile, c.modelSize);
-        if (c.soundFolder) {
-            addSoundFolder();
-        }
         queueManualInputs(frontEnd(), c.manualInputs);
         chooseAircraftFile();
     }
@@ -117,7 +114,6 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     } else if (c.kind != modelNotSupported) {
         layouts = allLayouts[(c.kind == modelIfdg ? c.variant : variantPax) - 1];
         offered = {IDC_INSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK};
-        std::erase(offered, c.soundFolder ? 0 : IDC_ENGINE_SOUNDS);
         offered.insert(offered.end(), layouts.begin(), layouts.end());
     }
     EXPECT_EQ(options(), offered);
@@ -133,7 +129,7 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
         showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
         queueManualInputs(frontEnd(), "o");
         click(IDC_CHOOSE_SAME);
-        EXPECT_EQ(statusText(), manual(true, "FX=nav+strobe +commands)", "o", 3, 1).status);
+        EXPECT_EQ(statusText(), manual("FX=nav+strobe +commands)", "o", 3, 1).status);
         EXPECT_EQ(frontEnd().fileRequests.size(), 1u);
     }
 }
@@ -142,25 +138,25 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
 // manual settings dialog Escape and the missing close box end nothing: only OK, or Enter on it.
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Identification,
-    testing::Values(
-        kCorvaneCase, Case{"MD11", 8756, false, modelOverland, 3, 2, kOverland},
-        Case{"md11", 10016, true, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md11", 8336, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md11x", 10015, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"MD-11", 8337, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"MD-11", 0, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md-11_ZRK", 0, true, modelAlreadyInstalled, 3, 2, kInstalled},
-        Case{"voraz11E", 0, true, modelAlreadyInstalled, 3, 2, kInstalled},
-        Case{"md-11", 8336, true, modelIfdg, 1, 1, ifdg(kV10, kPax, kGe), "MD11PG.mdl", 4127528},
-        Case{"MD-11", 8336, true, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
-        Case{"MD-11", 8336, false, modelIfdg, 2, 2, ifdg(kV15, kCombi, kPw), "md11cp.mdl"},
-        Case{"MD-11", 8336, false, modelIfdg, 3, 1, ifdg(kV15, kCargo, kGe), "md11fg.mdl"},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, ifdg(kV15, kTypeDefault, kEnginesDefault),
-             "MD11XY.mdl"},
-        manual(true, "FX=nav+strobe +commands)", "o", 3, 1),
-        manual(false, "MDL=nav+strobe)", "nsco", 0, 0),
-        manual(false, "FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
-        manual(false, "FX=nav MDL=strobe)", "scr", 1, 0)));
+    testing::Values(kCorvaneCase, Case{"MD11", 8756, modelOverland, 3, 2, kOverland},
+                    Case{"md11", 10016, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"md11", 8336, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"md11x", 10015, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"MD-11", 8337, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"MD-11", 0, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"md-11_ZRK", 0, modelAlreadyInstalled, 3, 2, kInstalled},
+                    Case{"voraz11E", 0, modelAlreadyInstalled, 3, 2, kInstalled},
+                    Case{"md-11", 8336, modelIfdg, 1, 1, ifdg(kV10, kPax, kGe), "MD11PG.mdl",
+                         4127528},
+                    Case{"MD-11", 8336, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
+                    Case{"MD-11", 8336, modelIfdg, 2, 2, ifdg(kV15, kCombi, kPw), "md11cp.mdl"},
+                    Case{"MD-11", 8336, modelIfdg, 3, 1, ifdg(kV15, kCargo, kGe), "md11fg.mdl"},
+                    Case{"MD-11", 8336, modelIfdg, 1, 1, ifdg(kV15, kTypeDefault, kEnginesDefault),
+                         "MD11XY.mdl"},
+                    manual("FX=nav+strobe +commands)", "o", 3, 1),
+                    manual("MDL=nav+strobe)", "nsco", 0, 0),
+                    manual("FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
+                    manual("FX=nav MDL=strobe)", "scr", 1, 0)));
 
 // The type check takes the first entry named model*, whatever model= names: here one without .mdl.
 TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
@@ -204,17 +200,18 @@ TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
 // 1002 names the file's folder, if any. The sound folder is looked for at each choice beside the
 // current directory (which the file dialog may move), in any letter case.
 TEST_F(ChooseAircraft, AsksForTheFileNamesItsFolderAndLooksForTheSoundFolder) {
-    chooseAircraft(kCorvaneCase); // with the sound folder beside the start folder
+    chooseAircraft(kCorvaneCase);
     EXPECT_EQ(control(IDC_FOLDER_NAME).text, folder().filename().string());
     ScopedCurrentDirectory inFolder(folder());
     chooseAircraftFile("aircraft.cfg");
     EXPECT_EQ(control(IDC_FOLDER_NAME).text, "");
     EXPECT_TRUE(control(IDC_INSTALL).enabled);
-    fs::create_directories(besideStartFolder("elsewhere/deeper"));
-    ScopedCurrentDirectory moved(besideStartFolder("elsewhere/deeper"));
+    const fs::path elsewhere = fs::path(startFolder()).parent_path() / "elsewhere";
+    fs::create_directories(elsewhere / "deeper");
+    ScopedCurrentDirectory moved(elsewhere / "deeper");
     chooseAircraftFile();
     EXPECT_FALSE(control(IDC_ENGINE_SOUNDS).enabled);
-    fs::create_directories(besideStartFolder("elsewhere/zrk md-11 SOUND"));
+    fs::create_directories(elsewhere / "zrk md-11 SOUND");
     chooseAircraftFile();
     EXPECT_TRUE(control(IDC_ENGINE_SOUNDS).enabled);
     EXPECT_EQ(installerState.soundPackagePresent, 1);

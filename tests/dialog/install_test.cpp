@@ -176,32 +176,31 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
 INSTANTIATE_TEST_SUITE_P(Families, InstallFamilyTest, ::testing::ValuesIn(kFamilies),
                          [](const auto& p) { return std::string(p.param.name); });
 
-// Where Install must leave things as they were: the aircraft's sounds though the box is checked
+// Where a command must leave things as they were: the aircraft's sounds though the box is checked
 // (Install succeeds all the same), and every refusal of Install and Uninstall (then one box).
 struct KeepCase {
     const char* name;
-    void (*arrange)(AircraftFolder& aircraft); // before the choice
+    FileTree written; // before the choice
     bool soundPackage;
-    std::vector<std::string> removed; // after the choice; the aircraft then is an older install
-    unsigned failOpen;   // counted from the click: the alias, aircraft.cfg, the new one
-    unsigned failWrite;  // the alias takes the first two writes
-    std::string message; // none: Install succeeds
+    std::vector<std::string> removed; // after the choice
+    int command;                  // for Uninstall, the aircraft is an older product's installation
+    unsigned failOpen, failWrite; // Nth from the click; opens: alias, aircraft.cfg, new one
+    std::string message;          // none: Install succeeds
 };
 
 class KeepTest : public InstallTest, public ::testing::WithParamInterface<KeepCase> {};
 
 TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
     const KeepCase& c = GetParam();
-    const bool uninstall = !c.removed.empty();
     layOut(kCorvane);
-    if (uninstall) { // as the older product left it: its sim= names its .air in another case
+    if (c.command == IDC_UNINSTALL) { // its sim= names its .air in another letter case
         aircraft.writeFile("aircraft.cfg_ORIGINAL", aircraft.readFile("aircraft.cfg"));
         aircraft.writeFile("Panel\\Panel.cfg_ORIGINAL", aircraft.readFile("Panel\\Panel.cfg"));
         aircraft.writeTextFile("aircraft.cfg", configHead("voraz11E"));
         aircraft.writeFile("VORAZ11e.air", "older tuned file");
     }
-    if (c.arrange != nullptr) {
-        c.arrange(aircraft);
+    for (const auto& [name, bytes] : c.written) {
+        aircraft.writeFile(name, bytes);
     }
     if (c.soundPackage) {
         addSoundFolder();
@@ -219,7 +218,7 @@ TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
         FailingFileOps failing;
         failing.failOpenNumber(c.failOpen);
         failing.failWriteNumber(c.failWrite);
-        click(uninstall ? IDC_UNINSTALL : IDC_INSTALL);
+        click(c.command);
     }
     EXPECT_EQ(snapshotTree(kept), before);
     EXPECT_EQ(statusText(),
@@ -227,44 +226,37 @@ TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
     expectEnd(false, c.message);
 }
 
-void ownSound(AircraftFolder& a) {
-    a.writeFile("Sound\\sound.cfg", kOwnSound);
-}
-
 const std::string kNotModified = "\n\nPanel is not installed and your\naircraft was not modified.";
 const std::string kGenerationFailed = "Failure of new \"Aircraft.cfg\" file generation !!!\n\n";
-const std::string kCfg = "Original \"aircraft.cfg\" file missing !!!\n\nImpossible to uninstall.";
-const std::string kAir = "Original AIR file missing !!!\n\nImpossible to uninstall.";
-const std::string kPanel = "Original \"Panel.cfg\" file missing !!!\n\nImpossible to uninstall.";
+const std::string kMissing = " file missing !!!\n\nImpossible to uninstall.";
+constexpr int kInstall = IDC_INSTALL, kUninstall = IDC_UNINSTALL;
 
 // clang-format off
 const KeepCase kKeepCases[] = {
-    {"SoundPackageAbsent", ownSound, false, {}, 0, 0, ""},
-    {"NoOwnSoundConfig", [](AircraftFolder& a) { a.writeFile("Sound\\engine.wav", "RIFF"); }, true,
-     {}, 0, 0, ""},
+    {"SoundPackageAbsent", {{"Sound\\sound.cfg", kOwnSound}}, false, {}, kInstall, 0, 0, ""},
+    {"NoOwnSoundConfig", {{"Sound\\engine.wav", "RIFF"}}, true, {}, kInstall, 0, 0, ""},
     {"KeptSoundCopyAlreadyThere",
-     [](AircraftFolder& a) { ownSound(a); a.writeFile("Sound\\sound.cfg_ORIGINAL", "earlier"); },
-     true, {}, 0, 0, ""},
-    {"NoPanelConfig",
-     [](AircraftFolder& a) { std::filesystem::remove(a.nativePath("Panel\\Panel.cfg")); }, false,
-     {}, 0, 0, "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
-    {"KeptPanelConfigLeftOver",
-     [](AircraftFolder& a) { a.writeFile("Panel\\Panel.cfg_ORIGINAL", "x"); }, false, {}, 0, 0,
+     {{"Sound\\sound.cfg", kOwnSound}, {"Sound\\sound.cfg_ORIGINAL", "earlier"}}, true, {},
+     kInstall, 0, 0, ""},
+    {"NoPanelConfig", {}, false, {"Panel\\Panel.cfg"}, kInstall, 0, 0,
+     "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
+    {"KeptPanelConfigLeftOver", {{"Panel\\Panel.cfg_ORIGINAL", "x"}}, false, {}, kInstall, 0, 0,
      "Unable to rename original \"Panel.cfg\" file !!!" + kNotModified},
-    {"AliasCannotBeCreated", nullptr, false, {}, 1, 0,
+    {"AliasCannotBeCreated", {}, false, {}, kInstall, 1, 0,
      "Unable to create new \"Panel.cfg\" file !!!" + kNotModified},
-    {"SectionBeforeGeneral",
-     [](AircraftFolder& a) { a.writeConfig(fltsim("md11") + "[Views]\n" + kGeneralSection); },
-     false, {}, 0, 0, kGenerationFailed + "In original configuration file, [General] section DO\n"
-                      "NOT follow immediately the last [Fltsim.x] section." + kNotModified},
-    {"WriteFailsWhileCopying", nullptr, false, {}, 0, 6,
+    {"SectionBeforeGeneral", {{"aircraft.cfg", fltsim("md11") + "[Views]\n" + kGeneralSection}},
+     false, {}, kInstall, 0, 0, kGenerationFailed + "In original configuration file, [General] "
+     "section DO\nNOT follow immediately the last [Fltsim.x] section." + kNotModified},
+    {"WriteFailsWhileCopying", {}, false, {}, kInstall, 0, 6,
      kGenerationFailed + "A system failure occur during writing operations." + kNotModified},
     // Uninstall names the first missing file of the three it checks.
-    {"UninstallAllThreeMissing", nullptr, false,
-     {"aircraft.cfg_ORIGINAL", "VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, 0, 0, kCfg},
-    {"UninstallFlightDynamicsBeforeKeptPanel", nullptr, false,
-     {"VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, 0, 0, kAir},
-    {"UninstallKeptPanel", nullptr, false, {"Panel\\Panel.cfg_ORIGINAL"}, 0, 0, kPanel},
+    {"UninstallAllThreeMissing", {}, false,
+     {"aircraft.cfg_ORIGINAL", "VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, kUninstall, 0, 0,
+     "Original \"aircraft.cfg\"" + kMissing},
+    {"UninstallFlightDynamicsBeforeKeptPanel", {}, false,
+     {"VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, kUninstall, 0, 0, "Original AIR" + kMissing},
+    {"UninstallKeptPanel", {}, false, {"Panel\\Panel.cfg_ORIGINAL"}, kUninstall, 0, 0,
+     "Original \"Panel.cfg\"" + kMissing},
 };
 // clang-format on
 

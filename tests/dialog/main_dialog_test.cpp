@@ -46,7 +46,7 @@ TEST_F(MainDialogTest, StartsWithTitleFocusChecksStatesAndStartDirectory) {
 }
 
 // Escape, commands not its own and clicks on the options: only the clicks' check marks change.
-TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwn) {
+TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwnAndEndsByCloseBoxOrQuit) {
     const int clicks[] = {IDC_REALISTIC_BRAKES, IDC_CARGO,       IDC_ENGINE_SOUNDS,
                           IDC_TRIMDESK,         IDC_PAX_1_CLASS, IDC_REALISTIC_BRAKES};
     for (int id : clicks) {
@@ -66,15 +66,13 @@ TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwn) {
     EXPECT_EQ(snapshot(dialog()), before);
     EXPECT_FALSE(emulated::isDialogEnded(dialog()));
     EXPECT_TRUE(frontEnd().notices.empty());
-}
-
-TEST_F(MainDialogTest, CloseBoxAndQuitEndTheDialogWithZero) {
+    // The close box and Quit end it with 0.
     for (InputEvent input : {InputEvent::key(InputKind::closeBox), InputEvent::click(IDC_QUIT)}) {
-        WindowHandle dialog = emulated::openDialogForTest("MainDialog", mainDialogProc);
-        EXPECT_EQ(emulated::deliverInput(dialog, input), 1);
+        WindowHandle other = emulated::openDialogForTest("MainDialog", mainDialogProc);
+        EXPECT_EQ(emulated::deliverInput(other, input), 1);
         DialogResult result = -1;
-        EXPECT_TRUE(emulated::isDialogEnded(dialog, &result) && result == 0);
-        emulated::closeDialogForTest(dialog);
+        EXPECT_TRUE(emulated::isDialogEnded(other, &result) && result == 0);
+        emulated::closeDialogForTest(other);
     }
 }
 

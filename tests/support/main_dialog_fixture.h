@@ -56,7 +56,6 @@ protected:
     // Native form. The start folder is alone in a parent of its own, so what a test puts beside
     // it (the sound folder) no other test sees.
     std::string startFolder() const { return parent_.native("installer"); }
-    std::string besideStartFolder(const std::string& name) const { return parent_.native(name); }
     void addSoundFolder() const { parent_.put("ZRK MD-11 sound/"); }
     emulated::ControlView control(int id) const {
         std::optional<emulated::ControlView> view = emulated::controlView(dialog_, id);

@@ -31,9 +31,8 @@ public:
         return {NoticeKind::messageBox, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner};
     }
     struct FileRequest {
-        std::string title;
+        std::string title, proposedName; // the buffer's content when the request came
         std::uint32_t flags;
-        std::string proposedName; // the buffer's content when the request came
         WindowHandle owner;
     };
 
@@ -68,9 +67,9 @@ public:
     void beep(unsigned type) override { notices.push_back(beepOf(type)); }
     bool requestOpenFile(FileOpenRequest& request) override {
         fileRequests.push_back(
-            {request.title == nullptr ? "" : request.title, request.flags,
+            {request.title == nullptr ? "" : request.title,
              std::string(request.fileBuffer, strnlen(request.fileBuffer, request.fileBufferSize)),
-             request.owner});
+             request.flags, request.owner});
         if (fileAnswers_.empty()) {
             ADD_FAILURE() << "A file-open request came but no answer is queued";
             return false;
