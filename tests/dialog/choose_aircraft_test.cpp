@@ -54,7 +54,7 @@ struct Case {
     const char* modelFile = "MD11PG.mdl";
     std::uintmax_t modelSize = 3153900; // version 1.5; 5000000: unidentified
     const char* manualInputs = "";      // each one is taken, or the fixture fails the test
-    std::int32_t wingLightsMode = 2, foldAndHookCommands = 1; // earlier values, kept unless asked
+    std::int32_t wingLightsMode = 2, foldAndHookCommands = 0; // earlier values, kept unless asked
 };
 
 const Case kCorvaneCase{"md11", 10015, modelCorvane, 3, 2, kCorvane};
@@ -67,8 +67,7 @@ Case manual(const std::string& settings, const char* inputs, int wing, int fold)
 
 class ChooseAircraft : public MainDialogTest {
 protected:
-    // As an earlier choice may leave things: check marks moved, a CARGO Pratt & Whitney aircraft;
-    // the sound package present.
+    // As an earlier choice may leave it: check marks moved, a CARGO P&W aircraft; sounds present.
     void SetUp() override {
         MainDialogTest::SetUp();
         addSoundFolder();
@@ -79,7 +78,6 @@ protected:
         installerState.aircraftVariant = variantCargo;
         installerState.engineVariant = enginesPrattWhitney;
         installerState.wingLightsMode = wingStrobesFromEffects;
-        installerState.foldAndHookCommands = 1;
     }
     void chooseAircraft(const Case& c) {
         aircraft.writeConfig(fltsim(c.sim) + kGeneralSection);
@@ -119,10 +117,9 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     EXPECT_EQ(options(), offered);
     int layout = layouts.empty() ? IDC_CARGO : layouts[0]; // check marks are otherwise kept
     EXPECT_EQ(options(true), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
-    // The manual settings dialog, only when asked: owned by the main dialog, with its beep.
+    // The manual settings dialog only when asked, owned by the main dialog, with its beep.
     bool asked = *c.manualInputs != 0;
-    EXPECT_EQ(frontEnd().dialogOwners, (asked ? std::vector<WindowHandle>{nullptr, dialog()}
-                                              : std::vector<WindowHandle>{nullptr}));
+    EXPECT_EQ(frontEnd().dialogOwners.back(), asked ? dialog() : nullptr);
     EXPECT_EQ(frontEnd().notices,
               std::vector(asked ? 1u : 0u, ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION)));
     if (asked) { // "Choose same" does not ask for the file; manual settings restart from defaults

@@ -27,27 +27,25 @@ struct Family {
     const char* modelFile;    // in the folder "model", or null
     std::uintmax_t modelSize; // chooses the version; 2000000 brings up "ManSetDialog"
     const char* panelSuffix;
-    std::vector<int> clicks; // after the choice; brakes and load editor start checked, sounds not
-    std::string token;       // of the layout installed, or empty when the load editor is left out
-    std::string missing;     // a resource taken away, whose copy then does not take place
+    std::vector<int> clicks;  // after the choice; brakes and load editor start checked, sounds not
+    std::string token;        // of the layout installed, or empty when the load editor is left out
+    std::string missing = ""; // a resource taken away, whose copy then does not take place
 };
 
 // clang-format off
 const Family kFamilies[] = {
-    {"Corvane", "md11", 10015, nullptr, 0, "crvn", {kSounds, IDC_PAX_2_CLASSES}, "PAX-2C", ""},
+    {"Corvane", "md11", 10015, nullptr, 0, "crvn", {kSounds, IDC_PAX_2_CLASSES}, "PAX-2C"},
     {"Overland", "Md11", 8756, nullptr, 0, "ovld", {kBrakes, IDC_PAX_1_CLASS}, "PAX-1C",
      "trimdesk_res/TD-MD11-PAX-1C.bmp"},
-    {"Ifdg10", "MD-11", 8336, "MD11PG.mdl", 4127528, "ifdg", {kSounds, IDC_PAX_3_CLASSES}, "PAX-3C",
-     ""},
+    {"Ifdg10", "MD-11", 8336, "MD11PG.mdl", 4127528, "ifdg", {kSounds}, "PAX-3C"}, // as it starts
     {"IfdgOther", "MD-11", 8336, "MD11PG.mdl", 2000000, "ifdg", {kBrakes, kSounds, IDC_TRIMDESK},
      "", "tuning_res/MD-11_zrk.air"},
-    {"Combi", "MD-11", 8336, "MD11CG.mdl", 3153900, "ifdg", {kSounds}, "CBI-2C", ""},
+    {"Combi", "MD-11", 8336, "MD11CG.mdl", 3153900, "ifdg", {kSounds}, "CBI-2C"},
     {"CombiPw", "MD-11", 8336, "MD11CP.mdl", 4127528, "ifdg", {kBrakes, kSounds, IDC_COMBI_1_CLASS},
-     "CBI-1C", ""},
-    {"Cargo", "MD-11", 8336, "MD11FP.mdl", 3153900, "ifdg", {}, "CARGO", ""},
+     "CBI-1C"},
+    {"Cargo", "MD-11", 8336, "MD11FP.mdl", 3153900, "ifdg", {}, "CARGO"},
 };
 // clang-format on
-const Family& kCorvane = kFamilies[0];
 
 // Every file an Install of any layout or product version may add.
 const char* const kAddedFiles[] = {
@@ -163,7 +161,6 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     expectEnd(false);
 
     chooseAircraftFile();
-    ASSERT_EQ(statusText(), kAlreadyInstalled);
     click(IDC_UNINSTALL);
     for (const char* name : kAddedFiles) {
         before.erase(name);
@@ -192,7 +189,7 @@ class KeepTest : public InstallTest, public ::testing::WithParamInterface<KeepCa
 
 TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
     const KeepCase& c = GetParam();
-    layOut(kCorvane);
+    layOut(kFamilies[0]);             // Corvane
     if (c.command == IDC_UNINSTALL) { // its sim= names its .air in another letter case
         aircraft.writeFile("aircraft.cfg_ORIGINAL", aircraft.readFile("aircraft.cfg"));
         aircraft.writeFile("Panel\\Panel.cfg_ORIGINAL", aircraft.readFile("Panel\\Panel.cfg"));

@@ -77,7 +77,7 @@ TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwnAndEndsByCloseBoxOrQuit) {
 }
 
 // The first copy is the one that holds the guard: here, the test itself.
-TEST(ProgramEntryTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
+TEST_F(MainDialogTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
 #if !defined(_WIN32)
     TestFolder lockFolder; // the guard's lock file, away from every other run on this machine
     setenv("TMPDIR", lockFolder.nativePath().c_str(), 1);
@@ -85,15 +85,12 @@ TEST(ProgramEntryTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
 #endif
     ASSERT_EQ(acquireInstanceGuard("ZRK MD11 Panel installer - version 1.16"),
               InstanceGuard::owned);
-    ScriptedFrontEnd frontEnd;
-    emulated::setFrontEnd(&frontEnd);
     EXPECT_EQ(runInstaller(testModule()), 0);
-    emulated::setFrontEnd(nullptr);
-    EXPECT_EQ(frontEnd.notices,
+    EXPECT_EQ(frontEnd().notices,
               (std::vector{
                   ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION),
                   ScriptedFrontEnd::errorBox("This application is already running !!!", nullptr)}));
-    EXPECT_TRUE(frontEnd.dialogOwners.empty());
+    EXPECT_EQ(frontEnd().dialogOwners.size(), 1u); // the fixture's dialog only
 }
 
 } // namespace

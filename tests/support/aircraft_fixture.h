@@ -19,8 +19,7 @@ inline const std::string kGeneralSection = "[General]\natc_type=MD11\n"; // afte
 // How the LFs of a text are stored: as CR LF, as the installer writes, or as given.
 enum class LineEnds { crlf, lf };
 
-// Names are relative to the folder in Windows form ("Panel\\Panel.cfg"), created in the letter
-// case given, with any missing folders on the way.
+// Names are relative, in Windows form ("Panel\\Panel.cfg"); made in their case, folders and all.
 class AircraftFolder {
 public:
     void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf) {

@@ -53,8 +53,7 @@ protected:
 
     WindowHandle dialog() const { return dialog_; }
     ScriptedFrontEnd& frontEnd() { return frontEnd_; }
-    // Native form. The start folder is alone in a parent of its own, so what a test puts beside
-    // it (the sound folder) no other test sees.
+    // Native form; alone in a parent of its own, so no other test sees the sound folder beside it.
     std::string startFolder() const { return parent_.native("installer"); }
     void addSoundFolder() const { parent_.put("ZRK MD-11 sound/"); }
     emulated::ControlView control(int id) const {
@@ -83,8 +82,7 @@ protected:
                                                 ? ScriptedFrontEnd::beepOf(0)
                                                 : ScriptedFrontEnd::errorBox(errorText, dialog_));
     }
-    // Of 1004, 1005, 1014, 1015, 1006 and the six layouts (in that order), the enabled or the
-    // checked ones.
+    // Of 1004, 1005, 1014, 1015, 1006 and the layouts, in that order: the enabled or checked ones.
     std::vector<int> options(bool checked = false) const {
         std::vector<int> ids;
         for (int id : {IDC_INSTALL, IDC_UNINSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS,

@@ -8,6 +8,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ public:
 
     // The next input of a dialog run by a modal loop; the dialog asking must be `dialogName`.
     void queueInput(const std::string& dialogName, emulated::InputEvent input) {
-        inputs_.push_back({dialogName, input});
+        inputs_.emplace_back(dialogName, input);
     }
     // The answer to the next file-open request: a full path in Windows form, or a cancel.
     void queueOpenFile(std::optional<std::string> path) { fileAnswers_.push_back(path); }
@@ -50,14 +51,14 @@ public:
     emulated::InputEvent nextInput(WindowHandle dialog) override {
         const DialogTemplate* layout = emulated::dialogTemplate(dialog);
         const std::string name = layout == nullptr ? "(no dialog)" : layout->name;
-        if (inputs_.empty() || inputs_.front().dialogName != name) {
+        if (inputs_.empty() || inputs_.front().first != name) {
             ADD_FAILURE() << "\"" << name << "\" asks for input but the next one queued is for \""
-                          << (inputs_.empty() ? "(none)" : inputs_.front().dialogName) << "\"";
+                          << (inputs_.empty() ? "(none)" : inputs_.front().first) << "\"";
             return emulated::InputEvent::key(emulated::InputKind::abandon);
         }
-        ScriptedInput next = inputs_.front();
+        const emulated::InputEvent next = inputs_.front().second;
         inputs_.pop_front();
-        return next.input;
+        return next;
     }
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
                        unsigned style) override {
@@ -92,15 +93,10 @@ public:
     std::vector<WindowHandle> dialogOwners; // of each dialog opened, in order
 
 private:
-    struct ScriptedInput {
-        std::string dialogName;
-        emulated::InputEvent input;
-    };
-    std::deque<ScriptedInput> inputs_;
+    std::deque<std::pair<std::string, emulated::InputEvent>> inputs_; // dialog name, input
     std::deque<std::optional<std::string>> fileAnswers_;
 };
 
-// For readable failures.
 inline std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice) {
     return out << (notice.kind == ScriptedFrontEnd::NoticeKind::beep ? "beep " : "box ")
                << notice.style << " \"" << notice.text << "\" \"" << notice.caption << "\" owner "
