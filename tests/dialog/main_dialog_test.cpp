@@ -79,7 +79,7 @@ TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwnAndEndsByCloseBoxOrQuit) {
 // The first copy is the one that holds the guard: here, the test itself.
 TEST_F(MainDialogTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
 #if !defined(_WIN32)
-    TestFolder lockFolder; // the guard's lock file, away from every other run on this machine
+    static TestFolder lockFolder; // the guard's lock file, away from other runs; lives on as TMPDIR
     setenv("TMPDIR", lockFolder.nativePath().c_str(), 1);
     unsetenv("XDG_RUNTIME_DIR");
 #endif
