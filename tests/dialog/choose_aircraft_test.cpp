@@ -1,19 +1,13 @@
-// "Choose MD-11 aircraft" on real aircraft folders: the file-open request, the folder name,
-// refusals, a cancelled choice and the sibling sound folder; the identification of model family,
-// version, type and engines, with the status text and exactly the controls that fit each
-// outcome; for an unidentified version, the manual settings dialog, nested and driven by input.
+// "Choose MD-11 aircraft" and "Choose same" on real aircraft folders: each identification outcome
+// with its status text and controls, the request, cancel, refusal and the sound folder.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "analysis/result_codes.h"
-#include "app/installer_state.h"
-#include "resources/control_ids.h"
-#include "tests/support/aircraft_fixture.h"
-#include "tests/support/failing_file_ops.h"
 #include "tests/support/main_dialog_fixture.h"
 
 namespace fs = std::filesystem;
@@ -24,11 +18,10 @@ namespace {
 
 const std::string kNotSupported = "This Aircraft is not supported.\n";
 const std::string kInstalled = "ZRK MD-11 panel already installed.\n";
-const std::string kCorvane = "Corvane MD-11 model identified.\nSingle available configuration "
-                             "correspond to:\nMD-11 PAX, with General Electric CF6-80C2D1F "
-                             "engines\n";
-const std::string kOverland = "Overland MD-11 model identified.\nSingle available configuration "
-                              "correspond to:\nMD-11 PAX, with Pratt && Whitney PW4462 engines\n";
+const std::string kSingle = " MD-11 model identified.\nSingle available configuration correspond "
+                            "to:\nMD-11 PAX, with ";
+const std::string kCorvane = "Corvane" + kSingle + "General Electric CF6-80C2D1F engines\n";
+const std::string kOverland = "Overland" + kSingle + "Pratt && Whitney PW4462 engines\n";
 const std::string kV10 = "Version 1.0 identified.", kV15 = "Version 1.5 identified.";
 const std::string kPax = "MD-11", kCombi = "MD-11C \"COMBI\"", kCargo = "MD-11F \"CARGO\"";
 const std::string kTypeDefault = "MD-11 by default (unable to identify)";
@@ -39,57 +32,45 @@ std::string ifdg(const std::string& version, const std::string& type, const std:
     return "iFDG MD-11 model identified.\n" + version + "\nAircraft type: " + type +
            "\nMotorization: " + engines;
 }
-// A PAX General Electric aircraft of unidentified version, with the manual settings shown.
-std::string manual(const std::string& settings) {
-    return ifdg("Unknow version (manual settings: " + settings, kPax, kGe);
-}
 
-// Input for the manual settings dialog, one letter each: n and s put the navigation and the
-// strobe lights on MDL, c toggles the commands box, o clicks OK, e is Escape, x the close box
-// and r Enter.
+// Manual settings input, a letter each: n, s navigation and strobe lights on MDL, c the commands
+// box, o OK, e Escape, x the close box, r Enter.
 void queueManualInputs(ScriptedFrontEnd& frontEnd, const std::string& letters) {
-    const std::map<char, InputEvent> inputs = {{'n', InputEvent::click(IDC_NAV_LIGHTS_MDL)},
-                                               {'s', InputEvent::click(IDC_STROBE_LIGHTS_MDL)},
-                                               {'c', InputEvent::click(IDC_FOLD_AND_HOOK)},
-                                               {'o', InputEvent::click(IDC_MANSET_OK)},
-                                               {'e', InputEvent::key(InputKind::escape)},
-                                               {'x', InputEvent::key(InputKind::closeBox)},
-                                               {'r', InputEvent::key(InputKind::enter)}};
+    const InputEvent inputs[] = {
+        InputEvent::click(IDC_NAV_LIGHTS_MDL), InputEvent::click(IDC_STROBE_LIGHTS_MDL),
+        InputEvent::click(IDC_FOLD_AND_HOOK),  InputEvent::click(IDC_MANSET_OK),
+        InputEvent::key(InputKind::escape),    InputEvent::key(InputKind::closeBox),
+        InputEvent::key(InputKind::enter)};
     for (char letter : letters) {
-        frontEnd.queueInput("ManSetDialog", inputs.at(letter));
+        frontEnd.queueInput("ManSetDialog", inputs[std::string("nscoexr").find(letter)]);
     }
 }
 
 struct Case {
     const char* sim;
-    std::uintmax_t airSize; // of sim.AIR; 0: no such file
-    bool soundFolder;
+    std::uintmax_t airSize;              // of sim.AIR; 0: no such file
     std::int32_t kind, variant, engines; // afterwards; 3 and 2 are the earlier type and engines
     std::string status;
     const char* modelFile = "MD11PG.mdl";
     std::uintmax_t modelSize = 3153900; // version 1.5; 5000000: unidentified
     const char* manualInputs = "";      // each one is taken, or the fixture fails the test
-    std::int32_t wingLightsMode = 2, foldAndHookCommands = 1; // earlier values, kept unless asked
+    std::int32_t wingLightsMode = 2, foldAndHookCommands = 0; // earlier values, kept unless asked
 };
 
-const Case kCorvaneCase{"md11", 10015, true, modelCorvane, 3, 2, kCorvane};
+const Case kCorvaneCase{"md11", 10015, modelCorvane, 3, 2, kCorvane};
 
-// The layout buttons an installable outcome enables, the first of them checked.
-std::vector<int> layoutsOf(const Case& c) {
-    const std::vector<int> layouts[] = {{},
-                                        {IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
-                                        {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
-                                        {IDC_CARGO}};
-    bool installable = c.kind != modelNotSupported && c.kind != modelAlreadyInstalled;
-    return layouts[!installable ? 0 : c.kind == modelIfdg ? c.variant : variantPax];
+// A PAX General Electric aircraft of unidentified version, through the manual settings dialog.
+Case manual(const std::string& settings, const char* inputs, int wing, int fold) {
+    const std::string status = ifdg("Unknow version (manual settings: " + settings, kPax, kGe);
+    return {"MD-11", 8336, modelIfdg, 1, 1, status, "MD11PG.mdl", 5000000, inputs, wing, fold};
 }
 
 class ChooseAircraft : public MainDialogTest {
 protected:
-    // As an earlier analysis and the user may have left things: check marks away from their
-    // start, a CARGO Pratt & Whitney aircraft, manual settings that only that dialog changes.
+    // As an earlier choice may leave it: check marks moved, a CARGO P&W aircraft; sounds present.
     void SetUp() override {
         MainDialogTest::SetUp();
+        addSoundFolder();
         setCheckState(dialog(), IDC_REALISTIC_BRAKES, BST_UNCHECKED);
         setCheckState(dialog(), IDC_ENGINE_SOUNDS, BST_CHECKED);
         setCheckState(dialog(), IDC_PAX_3_CLASSES, BST_UNCHECKED);
@@ -97,22 +78,17 @@ protected:
         installerState.aircraftVariant = variantCargo;
         installerState.engineVariant = enginesPrattWhitney;
         installerState.wingLightsMode = wingStrobesFromEffects;
-        installerState.foldAndHookCommands = 1;
     }
     void chooseAircraft(const Case& c) {
-        aircraft.writeSingleAircraftConfig(c.sim);
+        aircraft.writeConfig(fltsim(c.sim) + kGeneralSection);
         if (c.airSize != 0) {
             aircraft.addFile(std::string(c.sim) + ".AIR", c.airSize);
         }
         aircraft.addFile(std::string("model\\") + c.modelFile, c.modelSize);
-        if (c.soundFolder) {
-            addSoundFolder();
-        }
         queueManualInputs(frontEnd(), c.manualInputs);
-        chooseAircraftFile(aircraft.cfgPath());
+        chooseAircraftFile();
     }
     fs::path folder() const { return fs::path(aircraft.nativePath("aircraft.cfg")).parent_path(); }
-    AircraftFolder aircraft;
 };
 
 class Identification : public ChooseAircraft, public testing::WithParamInterface<Case> {};
@@ -121,156 +97,128 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     const Case& c = GetParam();
     chooseAircraft(c);
 
-    EXPECT_EQ(control(IDC_STATUS).text, c.status);
-    EXPECT_EQ(installerState.modelKind, c.kind);
-    EXPECT_EQ(installerState.aircraftVariant, c.variant);
-    EXPECT_EQ(installerState.engineVariant, c.engines);
-    std::vector<int> layouts = layoutsOf(c), offered;
+    EXPECT_EQ(statusText(), c.status);
+    const InstallerState& s = installerState;
+    EXPECT_EQ(std::tuple(s.modelKind, s.aircraftVariant, s.engineVariant, s.wingLightsMode,
+                         s.foldAndHookCommands),
+              std::tuple(c.kind, c.variant, c.engines, c.wingLightsMode, c.foldAndHookCommands));
+    // An installable outcome enables the layouts of its type and checks the first.
+    const std::vector<int> allLayouts[] = {{IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
+                                           {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
+                                           {IDC_CARGO}};
+    std::vector<int> offered, layouts;
     if (c.kind == modelAlreadyInstalled) {
         offered = {IDC_UNINSTALL};
-    } else if (!layouts.empty()) {
+    } else if (c.kind != modelNotSupported) {
+        layouts = allLayouts[(c.kind == modelIfdg ? c.variant : variantPax) - 1];
         offered = {IDC_INSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK};
-        std::erase(offered, c.soundFolder ? 0 : IDC_ENGINE_SOUNDS);
         offered.insert(offered.end(), layouts.begin(), layouts.end());
     }
-    EXPECT_EQ(enabledOptions(), offered);
+    EXPECT_EQ(options(), offered);
     int layout = layouts.empty() ? IDC_CARGO : layouts[0]; // check marks are otherwise kept
-    EXPECT_EQ(checkedOptions(), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
-    EXPECT_EQ(installerState.wingLightsMode, c.wingLightsMode);
-    EXPECT_EQ(installerState.foldAndHookCommands, c.foldAndHookCommands);
-    // The manual settings dialog, only when asked: owned by the main dialog, with its beep.
+    EXPECT_EQ(options(true), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
+    // The manual settings dialog only when asked, owned by the main dialog, with its beep.
     bool asked = *c.manualInputs != 0;
-    EXPECT_EQ(frontEnd().dialogOwners(), (asked ? std::vector<WindowHandle>{nullptr, dialog()}
-                                                : std::vector<WindowHandle>{nullptr}));
-    EXPECT_EQ(frontEnd().beeps(), std::vector<unsigned>(asked ? 1 : 0, MB_ICONEXCLAMATION));
-    EXPECT_TRUE(frontEnd().messageBoxes().empty());
+    EXPECT_EQ(frontEnd().dialogOwners.back(), asked ? dialog() : nullptr);
+    EXPECT_EQ(frontEnd().notices,
+              std::vector(asked ? 1u : 0u, ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION)));
+    if (asked) { // "Choose same" does not ask for the file; manual settings restart from defaults
+        showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
+        queueManualInputs(frontEnd(), "o");
+        click(IDC_CHOOSE_SAME);
+        EXPECT_EQ(statusText(), manual("FX=nav+strobe +commands)", "o", 3, 1).status);
+        EXPECT_EQ(frontEnd().fileRequests.size(), 1u);
+    }
 }
 
-// Type and engines come from letters 5 and 6 of the model file's name. In the manual settings
-// dialog Escape's cancel and the missing close box end nothing: only OK, or Enter on it, does.
+// Type and engines come from letters 5 and 6 of the model file's name, in either case. In the
+// manual settings dialog Escape and the missing close box end nothing: only OK, or Enter on it.
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Identification,
-    testing::Values(
-        kCorvaneCase, Case{"MD11", 8756, false, modelOverland, 3, 2, kOverland},
-        Case{"md11", 10016, true, modelNotSupported, 3, 2, kNotSupported},
-        Case{"Md11", 8755, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md11", 8336, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md11x", 10015, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"MD-11", 8337, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"MD-11", 0, false, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md-11_ZRK", 0, true, modelAlreadyInstalled, 3, 2, kInstalled},
-        Case{"voraz11E", 0, true, modelAlreadyInstalled, 3, 2, kInstalled},
-        Case{"md-11", 8336, true, modelIfdg, 1, 1, ifdg(kV10, kPax, kGe), "MD11PG.mdl", 4127528},
-        Case{"MD-11", 8336, true, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 2, ifdg(kV15, kPax, kPw), "md11pp.mdl"},
-        Case{"MD-11", 8336, true, modelIfdg, 2, 1, ifdg(kV15, kCombi, kGe), "MD11CG.mdl"},
-        Case{"MD-11", 8336, false, modelIfdg, 2, 2, ifdg(kV15, kCombi, kPw), "md11cp.mdl"},
-        Case{"MD-11", 8336, false, modelIfdg, 3, 2, ifdg(kV15, kCargo, kPw), "MD11FP.mdl"},
-        Case{"MD-11", 8336, false, modelIfdg, 3, 1, ifdg(kV15, kCargo, kGe), "md11fg.mdl"},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, ifdg(kV15, kTypeDefault, kEnginesDefault),
-             "MD11XY.mdl"},
-        Case{"MD-11", 8336, true, modelIfdg, 1, 1, manual("FX=nav+strobe +commands)"), "MD11PG.mdl",
-             5000000, "o", 3, 1},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("MDL=nav+strobe)"), "MD11PG.mdl",
-             5000000, "nsco", 0, 0},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("FX=strobe MDL=nav +commands)"),
-             "MD11PG.mdl", 5000000, "enxeo", 2, 1},
-        Case{"MD-11", 8336, false, modelIfdg, 1, 1, manual("FX=nav MDL=strobe)"), "MD11PG.mdl",
-             5000000, "scr", 1, 0}));
+    testing::Values(kCorvaneCase, Case{"MD11", 8756, modelOverland, 3, 2, kOverland},
+                    Case{"md11", 10016, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"md11", 8336, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"md11x", 10015, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"MD-11", 8337, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"MD-11", 0, modelNotSupported, 3, 2, kNotSupported},
+                    Case{"md-11_ZRK", 0, modelAlreadyInstalled, 3, 2, kInstalled},
+                    Case{"voraz11E", 0, modelAlreadyInstalled, 3, 2, kInstalled},
+                    Case{"md-11", 8336, modelIfdg, 1, 1, ifdg(kV10, kPax, kGe), "MD11PG.mdl",
+                         4127528},
+                    Case{"MD-11", 8336, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
+                    Case{"MD-11", 8336, modelIfdg, 2, 2, ifdg(kV15, kCombi, kPw), "md11cp.mdl"},
+                    Case{"MD-11", 8336, modelIfdg, 3, 1, ifdg(kV15, kCargo, kGe), "md11fg.mdl"},
+                    Case{"MD-11", 8336, modelIfdg, 1, 1, ifdg(kV15, kTypeDefault, kEnginesDefault),
+                         "MD11XY.mdl"},
+                    manual("FX=nav+strobe +commands)", "o", 3, 1),
+                    manual("MDL=nav+strobe)", "nsco", 0, 0),
+                    manual("FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
+                    manual("FX=nav MDL=strobe)", "scr", 1, 0)));
 
-// The type check takes the first entry named model*, whatever model= names; here a folder
-// without a model file, so the defaults.
+// The type check takes the first entry named model*, whatever model= names: here one without .mdl.
 TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
-    aircraft.writeSingleAircraftConfig("MD-11", "b");
+    aircraft.writeConfig(fltsim("MD-11", "b") + kGeneralSection);
     aircraft.addFile("MD-11.air", 8336);
     aircraft.addFile("model.b\\MD11FP.mdl", 3153900);
     aircraft.addFile("Model.a\\readme.txt", 1);
-    chooseAircraftFile(aircraft.cfgPath());
-    EXPECT_EQ(control(IDC_STATUS).text, ifdg(kV15, kTypeDefault, kEnginesDefault));
+    chooseAircraftFile();
+    EXPECT_EQ(statusText(), ifdg(kV15, kTypeDefault, kEnginesDefault));
 }
 
-// "Choose same" analyses the file again without asking for it, and the manual settings dialog
-// starts again from its defaults, not from the last choice.
-TEST_F(ChooseAircraft, ChooseSameRunsTheManualDialogAgainFromItsDefaults) {
-    chooseAircraft({"MD-11", 8336, false, 0, 0, 0, "", "MD11PG.mdl", 5000000, "nsco"});
-    ASSERT_EQ(installerState.wingLightsMode, wingLightsFromModel);
-    showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-    queueManualInputs(frontEnd(), "o");
-    EXPECT_EQ(emulated::clickControl(dialog(), IDC_CHOOSE_SAME), 1);
-    EXPECT_EQ(installerState.wingLightsMode, wingNavAndStrobesFromEffects);
-    EXPECT_EQ(installerState.foldAndHookCommands, 1);
-    EXPECT_EQ(frontEnd().fileRequests().size(), 1u);
+// After a success, a cancel or a refusal (with its message) leaves the reset state: statics empty
+// but for the refused file's folder name, nothing enabled, check marks kept.
+TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
+    for (const ResultCode code : {ResultCode{0}, ResultCode{modelFileMissing}}) {
+        SCOPED_TRACE(code);
+        chooseAircraft(kCorvaneCase);
+        showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
+        if (code == modelFileMissing) {
+            aircraft.writeConfig(fltsim("MD-11", "gone") + kGeneralSection);
+        }
+        chooseAircraftFile(code == 0 ? std::nullopt : std::optional<std::string>(""));
+        EXPECT_EQ(control(IDC_FOLDER_NAME).text, code == 0 ? "" : folder().filename().string());
+        EXPECT_EQ(statusText(), "");
+        EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
+        EXPECT_EQ(options(), std::vector<int>{});
+        EXPECT_EQ(options(true),
+                  (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
+        EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
+        EXPECT_EQ(installerState.fileChosen, code == 0 ? 0 : 1);
+        EXPECT_EQ(installerState.reuseLastChoice, 0);
+        if (code != 0) {
+            char message[kMessageCapacity];
+            composeScanMessage(code, message);
+            expectOnlyNotice(message);
+        }
+    }
+    EXPECT_EQ(frontEnd().notices.size(), 1u); // the refusal's
 }
 
-// Static 1002 names the folder holding the file: none for a name without a folder.
-TEST_F(ChooseAircraft, AsksForTheFileAndNamesItsFolder) {
-    const std::string name = folder().filename().string();
+// 1002 names the file's folder, if any. The sound folder is looked for at each choice beside the
+// current directory (which the file dialog may move), in any letter case.
+TEST_F(ChooseAircraft, AsksForTheFileNamesItsFolderAndLooksForTheSoundFolder) {
     chooseAircraft(kCorvaneCase);
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, name);
+    EXPECT_EQ(control(IDC_FOLDER_NAME).text, folder().filename().string());
     ScopedCurrentDirectory inFolder(folder());
     chooseAircraftFile("aircraft.cfg");
     EXPECT_EQ(control(IDC_FOLDER_NAME).text, "");
     EXPECT_TRUE(control(IDC_INSTALL).enabled);
+    const fs::path elsewhere = fs::path(startFolder()).parent_path() / "elsewhere";
+    fs::create_directories(elsewhere / "deeper");
+    ScopedCurrentDirectory moved(elsewhere / "deeper");
+    chooseAircraftFile();
+    EXPECT_FALSE(control(IDC_ENGINE_SOUNDS).enabled);
+    fs::create_directories(elsewhere / "zrk md-11 SOUND");
+    chooseAircraftFile();
+    EXPECT_TRUE(control(IDC_ENGINE_SOUNDS).enabled);
+    EXPECT_EQ(installerState.soundPackagePresent, 1);
 
-    ASSERT_EQ(frontEnd().fileRequests().size(), 2u); // asked again, as the first time
-    const ScriptedFrontEnd::FileRequest& request = frontEnd().fileRequests().back();
+    ASSERT_EQ(frontEnd().fileRequests.size(), 4u); // asked each time as the first time
+    const ScriptedFrontEnd::FileRequest& request = frontEnd().fileRequests.back();
     EXPECT_EQ(request.title, "Please, search your FS2004 MD-11 aircraft");
     EXPECT_EQ(request.flags, 0x1804u);
     EXPECT_EQ(request.proposedName, "aircraft.cfg");
     EXPECT_EQ(request.owner, dialog());
-}
-
-class TakeBack : public ChooseAircraft, public testing::WithParamInterface<ResultCode> {};
-
-// After a success, a cancelled choice (0) or a refused file leaves the reset state: statics
-// empty but for the refused file's folder name, nothing enabled, check marks kept. A refusal
-// shows the message for its code in an error box.
-TEST_P(TakeBack, LeavesTheResetStateAndTheMessageForTheCode) {
-    const ResultCode code = GetParam();
-    chooseAircraft(kCorvaneCase);
-    showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-    FailingFileOps failing;
-    failing.failReadNumber(code == ioFailure ? 1 : 0);
-    if (code == modelFileMissing) {
-        aircraft.writeSingleAircraftConfig("MD-11", "gone");
-    }
-    code == 0 ? cancelAircraftChoice() : chooseAircraftFile(aircraft.cfgPath());
-
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, code == 0 ? "" : folder().filename().string());
-    EXPECT_EQ(control(IDC_STATUS).text, "");
-    EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
-    EXPECT_EQ(enabledOptions(), std::vector<int>{});
-    EXPECT_EQ(checkedOptions(),
-              (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
-    EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
-    EXPECT_EQ(installerState.fileChosen, code == 0 ? 0 : 1);
-    EXPECT_EQ(installerState.reuseLastChoice, 0);
-    ASSERT_EQ(frontEnd().notices().size(), code == 0 ? 0u : 1u);
-    if (code != 0) {
-        char message[kMessageCapacity];
-        composeScanMessage(code, message);
-        const ScriptedFrontEnd::Notice& box = frontEnd().notices()[0];
-        EXPECT_EQ(box.text, message);
-        EXPECT_EQ(box.caption, "ERROR from ZRK MD11 Panel installer");
-        EXPECT_EQ(box.style, 0x30u);
-        EXPECT_EQ(box.owner, dialog());
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Codes, TakeBack, testing::Values(0u, ioFailure, modelFileMissing));
-
-// The sound folder is looked for at each choice beside the current directory, which the file
-// dialog may have moved, in any letter case.
-TEST_F(ChooseAircraft, SoundFolderIsLookedForBesideTheCurrentDirectory) {
-    chooseAircraft(kCorvaneCase); // with the sound folder beside the start folder
-    fs::create_directories(besideStartFolder("elsewhere/deeper"));
-    ScopedCurrentDirectory moved(besideStartFolder("elsewhere/deeper"));
-    chooseAircraftFile(aircraft.cfgPath());
-    EXPECT_FALSE(control(IDC_ENGINE_SOUNDS).enabled);
-    fs::create_directories(besideStartFolder("elsewhere/zrk md-11 SOUND"));
-    chooseAircraftFile(aircraft.cfgPath());
-    EXPECT_TRUE(control(IDC_ENGINE_SOUNDS).enabled);
-    EXPECT_EQ(installerState.soundPackagePresent, 1);
 }
 
 } // namespace

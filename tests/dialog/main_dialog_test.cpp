@@ -6,10 +6,7 @@
 #include <filesystem>
 #include <set>
 
-#include "app/installer_state.h"
-#include "app/main_dialog.h"
 #include "app/program_entry.h"
-#include "resources/control_ids.h"
 #include "tests/support/main_dialog_fixture.h"
 
 using emulated::InputEvent;
@@ -17,11 +14,18 @@ using emulated::InputKind;
 
 namespace {
 
-std::string stateBytes() {
-    return std::string(reinterpret_cast<const char*>(&installerState), sizeof installerState);
+// The title, each control's text, enabled and visible states, and the state record's bytes.
+std::string snapshot(WindowHandle dialog) {
+    std::string text = emulated::dialogTitle(dialog);
+    for (const emulated::ControlView& c : emulated::dialogControls(dialog)) {
+        text.append("|").append(std::to_string(c.id)).append(":").append(c.text);
+        text.append(c.enabled ? ":enabled" : "").append(c.visible ? ":visible" : "");
+    }
+    return text.append(reinterpret_cast<const char*>(&installerState), sizeof installerState);
 }
 
-TEST_F(MainDialogTest, StartsWithTitleFocusChecksAndStatesAsTheCommandsNeedThem) {
+// The start directory ends in exactly one backslash, at a drive root too ("/" seen as "\").
+TEST_F(MainDialogTest, StartsWithTitleFocusChecksStatesAndStartDirectory) {
     EXPECT_EQ(emulated::dialogTitle(dialog()), "ZRK MD11 Panel installer - version 1.16");
     EXPECT_EQ(emulated::focusedControlId(dialog()), IDC_CHOOSE_AIRCRAFT);
     EXPECT_EQ(installerState.appInstance, testModule());
@@ -34,78 +38,59 @@ TEST_F(MainDialogTest, StartsWithTitleFocusChecksAndStatesAsTheCommandsNeedThem)
         EXPECT_EQ(c.visible, c.id != IDC_CHOOSE_SAME) << c.id;
         EXPECT_EQ(c.checkState, checked.count(c.id) == 1 ? BST_CHECKED : BST_UNCHECKED) << c.id;
     }
-}
-
-TEST_F(MainDialogTest, StartDirectoryEndsInExactlyOneBackslash) {
     const std::filesystem::path here = std::filesystem::current_path();
     EXPECT_EQ(std::string(installerState.startDirectory), toCorePath(here.string()) + "\\");
-    ScopedCurrentDirectory atRoot(here.root_path()); // a drive root, or "/" seen as "\"
+    ScopedCurrentDirectory atRoot(here.root_path());
     emulated::closeDialogForTest(emulated::openDialogForTest("MainDialog", mainDialogProc));
-    const std::string root = toCorePath(here.root_path().string());
-    ASSERT_EQ(root.back(), '\\');
-    EXPECT_EQ(std::string(installerState.startDirectory), root);
+    EXPECT_EQ(std::string(installerState.startDirectory), toCorePath(here.root_path().string()));
 }
 
-// Escape, commands that are not its own and clicks on the options: the clicks change their
-// check marks, nothing else changes and nothing is handled.
-TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwn) {
+// Escape, commands not its own and clicks on the options: only the clicks' check marks change.
+TEST_F(MainDialogTest, LeavesAloneWhatIsNotItsOwnAndEndsByCloseBoxOrQuit) {
     const int clicks[] = {IDC_REALISTIC_BRAKES, IDC_CARGO,       IDC_ENGINE_SOUNDS,
                           IDC_TRIMDESK,         IDC_PAX_1_CLASS, IDC_REALISTIC_BRAKES};
     for (int id : clicks) {
         enableControl(dialog(), id, true); // as for an installable aircraft
     }
-    const std::string before = dialogSnapshot(dialog(), false, false);
-    const std::string state = stateBytes();
+    const std::string before = snapshot(dialog());
     EXPECT_EQ(emulated::pressKey(dialog(), InputKind::escape), 0);
     for (int id : {IDOK, IDCANCEL, 999, IDC_FOLDER_NAME, IDC_STATUS, IDC_TRIMDESK, IDC_PAX_1_CLASS,
                    IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_MANSET_OK}) {
         EXPECT_EQ(sendCommand(dialog(), id), 0) << id;
     }
-    EXPECT_EQ(checkedOptions(),
-              (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
     for (int id : clicks) {
         EXPECT_EQ(emulated::clickControl(dialog(), id), 0) << id;
     }
-    EXPECT_EQ(checkedOptions(),
+    EXPECT_EQ(options(true),
               (std::vector<int>{IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_PAX_1_CLASS}));
-    EXPECT_EQ(dialogSnapshot(dialog(), false, false), before);
-    EXPECT_EQ(stateBytes(), state);
+    EXPECT_EQ(snapshot(dialog()), before);
     EXPECT_FALSE(emulated::isDialogEnded(dialog()));
-    EXPECT_TRUE(frontEnd().notices().empty());
-}
-
-TEST_F(MainDialogTest, CloseBoxAndQuitEndTheDialogWithZero) {
+    EXPECT_TRUE(frontEnd().notices.empty());
+    // The close box and Quit end it with 0.
     for (InputEvent input : {InputEvent::key(InputKind::closeBox), InputEvent::click(IDC_QUIT)}) {
-        WindowHandle dialog = emulated::openDialogForTest("MainDialog", mainDialogProc);
-        EXPECT_EQ(emulated::deliverInput(dialog, input), 1);
+        WindowHandle other = emulated::openDialogForTest("MainDialog", mainDialogProc);
+        EXPECT_EQ(emulated::deliverInput(other, input), 1);
         DialogResult result = -1;
-        EXPECT_TRUE(emulated::isDialogEnded(dialog, &result) && result == 0);
-        emulated::closeDialogForTest(dialog);
+        EXPECT_TRUE(emulated::isDialogEnded(other, &result) && result == 0);
+        emulated::closeDialogForTest(other);
     }
 }
 
 // The first copy is the one that holds the guard: here, the test itself.
-TEST(ProgramEntryTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
+TEST_F(MainDialogTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
 #if !defined(_WIN32)
-    TestFolder lockFolder; // the guard's lock file, away from every other run on this machine
+    static TestFolder lockFolder; // the guard's lock file, away from other runs; lives on as TMPDIR
     setenv("TMPDIR", lockFolder.nativePath().c_str(), 1);
     unsetenv("XDG_RUNTIME_DIR");
 #endif
     ASSERT_EQ(acquireInstanceGuard("ZRK MD11 Panel installer - version 1.16"),
               InstanceGuard::owned);
-    ScriptedFrontEnd frontEnd;
-    emulated::setFrontEnd(&frontEnd);
     EXPECT_EQ(runInstaller(testModule()), 0);
-    emulated::setFrontEnd(nullptr);
-    const std::vector<ScriptedFrontEnd::Notice>& notices = frontEnd.notices();
-    ASSERT_EQ(notices.size(), 2u);
-    EXPECT_EQ(notices[0].kind, ScriptedFrontEnd::NoticeKind::beep);
-    EXPECT_EQ(notices[0].style, unsigned{MB_ICONEXCLAMATION});
-    EXPECT_EQ(notices[1].text, "This application is already running !!!");
-    EXPECT_EQ(notices[1].caption, "ERROR from ZRK MD11 Panel installer");
-    EXPECT_EQ(notices[1].style, unsigned{MB_OK | MB_ICONEXCLAMATION});
-    EXPECT_EQ(notices[1].owner, nullptr);
-    EXPECT_TRUE(frontEnd.dialogsOpened().empty());
+    EXPECT_EQ(frontEnd().notices,
+              (std::vector{
+                  ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION),
+                  ScriptedFrontEnd::errorBox("This application is already running !!!", nullptr)}));
+    EXPECT_EQ(frontEnd().dialogOwners.size(), 1u); // the fixture's dialog only
 }
 
 } // namespace

@@ -5,46 +5,40 @@
 #include <filesystem>
 #include <string>
 
+#include "tests/support/config_text.h"
 #include "tests/support/test_files.h"
-#include "tests/support/test_paths.h"
 
 // One aircraft section of aircraft.cfg: sim, model, an empty panel and ui_type.
-std::string fltsim(const std::string& sim, const std::string& model = "",
-                   const std::string& uiType = "MD11", int index = 0);
+inline std::string fltsim(const std::string& sim, const std::string& model = "",
+                          const std::string& uiType = "MD11", int index = 0) {
+    return "[fltsim." + std::to_string(index) + "]\ntitle=MD-11\nsim=" + sim + "\nmodel=" + model +
+           "\npanel=\nui_type=" + uiType + "\n";
+}
 inline const std::string kGeneralSection = "[General]\natc_type=MD11\n"; // after the aircraft
 
 // How the LFs of a text are stored: as CR LF, as the installer writes, or as given.
 enum class LineEnds { crlf, lf };
 
-// Names are relative to the folder in Windows form ("Panel\\Panel.cfg"), created in the letter
-// case given, with any missing folders on the way.
+// Names are relative, in Windows form ("Panel\\Panel.cfg"); made in their case, folders and all.
 class AircraftFolder {
 public:
     void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf) {
         writeTextFile("aircraft.cfg", text, lineEnds);
     }
-    // One aircraft section of that sim and model value, then [General].
-    void writeSingleAircraftConfig(const std::string& sim, const std::string& model = "") {
-        writeConfig(fltsim(sim, model) + kGeneralSection);
-    }
     void writeTextFile(const std::string& name, const std::string& text,
-                       LineEnds lineEnds = LineEnds::crlf);
-    // The bytes as given.
+                       LineEnds lineEnds = LineEnds::crlf) {
+        writeFile(name, lineEnds == LineEnds::lf ? text : withCrLf(text));
+    }
     void writeFile(const std::string& name, const std::string& bytes) {
         writeNativeFile(nativePath(name), bytes);
     }
-    // A file of exactly size bytes, sparse where the file system allows.
-    void addFile(const std::string& name, std::uintmax_t size);
-    // folder\fileName of size bytes: a model folder with its .mdl file.
-    void addModel(const std::string& folder, const std::string& fileName, std::uintmax_t size) {
-        addFile(folder + "\\" + fileName, size);
+    // A file of exactly size bytes: growing an empty file leaves a hole, not written zeros.
+    void addFile(const std::string& name, std::uintmax_t size) {
+        writeFile(name, "");
+        std::filesystem::resize_file(nativePath(name), size);
     }
-    void addFolder(const std::string& name) {
-        std::filesystem::create_directories(nativePath(name));
-    }
-    bool exists(const std::string& name) const { return std::filesystem::exists(nativePath(name)); }
     std::string readFile(const std::string& name) const { return readNativeFile(nativePath(name)); }
-    // Windows form, as the installer's fields hold paths; a name inside the folder.
+    // Windows form, as the installer's fields hold paths.
     std::string corePath(const std::string& name) const { return root_.corePath() + name; }
     std::string cfgPath() const { return corePath("aircraft.cfg"); }
     std::string nativePath(const std::string& name) const { return toNativePath(corePath(name)); }

@@ -10,10 +10,7 @@
 std::string withCrLf(const std::string& text) {
     std::string stored;
     for (char c : text) {
-        if (c == '\n') {
-            stored += '\r';
-        }
-        stored += c;
+        stored += c == '\n' ? "\r\n" : std::string(1, c);
     }
     return stored;
 }

@@ -1,72 +1,104 @@
 // The scripted front end: tests queue the user's answers (inputs for nested dialogs, file-open
-// answers) and read back every message box, beep and file-open request in order.
+// answers) and read back every beep, message box, file-open request and dialog in order.
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <optional>
+#include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "platform/emulated/dialog_manager.h"
 #include "platform/emulated/front_end.h"
 
 class ScriptedFrontEnd final : public emulated::FrontEnd {
 public:
     enum class NoticeKind { beep, messageBox };
-    // A beep (style holds its type) or a message box, in the order they came.
     struct Notice {
         NoticeKind kind;
-        unsigned style;
-        std::string text;
-        std::string caption;
-        WindowHandle owner; // null for a beep and for a box without owner
+        unsigned style; // a beep's type
+        std::string text, caption;
+        WindowHandle owner;
+        bool operator==(const Notice&) const = default;
     };
+    static Notice beepOf(unsigned type) { return {NoticeKind::beep, type, "", "", nullptr}; }
+    // The installer's one kind of box: MB_OK | MB_ICONEXCLAMATION, with its caption.
+    static Notice errorBox(const std::string& text, WindowHandle owner) {
+        return {NoticeKind::messageBox, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner};
+    }
     struct FileRequest {
-        std::string title;
+        std::string title, proposedName; // the buffer's content when the request came
         std::uint32_t flags;
-        std::string proposedName; // the buffer's content when the request came
         WindowHandle owner;
     };
 
     // The next input of a dialog run by a modal loop; the dialog asking must be `dialogName`.
-    void queueInput(const std::string& dialogName, emulated::InputEvent input);
-    void queueClick(const std::string& dialogName, int id) {
-        queueInput(dialogName, emulated::InputEvent::click(id));
+    void queueInput(const std::string& dialogName, emulated::InputEvent input) {
+        inputs_.emplace_back(dialogName, input);
     }
     // The answer to the next file-open request: a full path in Windows form, or a cancel.
-    void queueOpenFile(const std::string& path) { fileAnswers_.emplace_back(path); }
-    void queueOpenFileCancel() { fileAnswers_.emplace_back(std::nullopt); }
+    void queueOpenFile(std::optional<std::string> path) { fileAnswers_.push_back(path); }
     // Queued inputs and file answers nobody asked for yet.
     std::size_t pendingAnswers() const { return inputs_.size() + fileAnswers_.size(); }
 
-    const std::vector<Notice>& notices() const { return notices_; }
-    std::vector<Notice> messageBoxes() const;
-    std::vector<unsigned> beeps() const;
-    const std::vector<FileRequest>& fileRequests() const { return fileRequests_; }
-    // Template names of the dialogs opened so far, in order.
-    const std::vector<std::string>& dialogsOpened() const { return dialogsOpened_; }
-    // Owner windows of the dialogs opened so far, in the same order.
-    const std::vector<WindowHandle>& dialogOwners() const { return dialogOwners_; }
-
-    // emulated::FrontEnd. An input or file answer asked for but not queued (or queued for
-    // another dialog) is a test failure; the dialog is then abandoned or the request cancelled,
-    // so a test never hangs.
-    emulated::InputEvent nextInput(WindowHandle dialog) override;
+    // An input or file answer asked for but not queued (or queued for another dialog) fails the
+    // test and abandons the dialog or cancels the request, so a test never hangs.
+    emulated::InputEvent nextInput(WindowHandle dialog) override {
+        const DialogTemplate* layout = emulated::dialogTemplate(dialog);
+        const std::string name = layout == nullptr ? "(no dialog)" : layout->name;
+        if (inputs_.empty() || inputs_.front().first != name) {
+            ADD_FAILURE() << "\"" << name << "\" asks for input but the next one queued is for \""
+                          << (inputs_.empty() ? "(none)" : inputs_.front().first) << "\"";
+            return emulated::InputEvent::key(emulated::InputKind::abandon);
+        }
+        const emulated::InputEvent next = inputs_.front().second;
+        inputs_.pop_front();
+        return next;
+    }
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
-                       unsigned style) override;
-    void beep(unsigned type) override;
-    bool requestOpenFile(FileOpenRequest& request) override;
-    void dialogOpened(WindowHandle dialog) override;
+                       unsigned style) override {
+        notices.push_back({NoticeKind::messageBox, style, text, caption, owner});
+        return IDOK; // the installer's boxes have one button
+    }
+    void beep(unsigned type) override { notices.push_back(beepOf(type)); }
+    bool requestOpenFile(FileOpenRequest& request) override {
+        fileRequests.push_back(
+            {request.title == nullptr ? "" : request.title,
+             std::string(request.fileBuffer, strnlen(request.fileBuffer, request.fileBufferSize)),
+             request.flags, request.owner});
+        if (fileAnswers_.empty()) {
+            ADD_FAILURE() << "A file-open request came but no answer is queued";
+            return false;
+        }
+        std::optional<std::string> answer = fileAnswers_.front();
+        fileAnswers_.pop_front();
+        // Like the real dialog, a path that does not fit the caller's buffer is a failure.
+        if (!answer || answer->size() >= request.fileBufferSize) {
+            return false;
+        }
+        std::memcpy(request.fileBuffer, answer->c_str(), answer->size() + 1);
+        return true;
+    }
+    void dialogOpened(WindowHandle dialog) override {
+        dialogOwners.push_back(emulated::dialogOwner(dialog));
+    }
+
+    std::vector<Notice> notices;
+    std::vector<FileRequest> fileRequests;
+    std::vector<WindowHandle> dialogOwners; // of each dialog opened, in order
 
 private:
-    struct ScriptedInput {
-        std::string dialogName;
-        emulated::InputEvent input;
-    };
-    std::deque<ScriptedInput> inputs_;
+    std::deque<std::pair<std::string, emulated::InputEvent>> inputs_; // dialog name, input
     std::deque<std::optional<std::string>> fileAnswers_;
-    std::vector<Notice> notices_;
-    std::vector<FileRequest> fileRequests_;
-    std::vector<std::string> dialogsOpened_;
-    std::vector<WindowHandle> dialogOwners_;
 };
+
+inline std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice) {
+    return out << (notice.kind == ScriptedFrontEnd::NoticeKind::beep ? "beep " : "box ")
+               << notice.style << " \"" << notice.text << "\" \"" << notice.caption << "\" owner "
+               << notice.owner;
+}
