@@ -116,8 +116,9 @@ DialogResult runModalDialog(ModuleHandle module, const char* templateName, Windo
 // Marks `dialog` to end with `result` once the procedure returns to the modal loop.
 void endDialog(WindowHandle dialog, DialogResult result);
 
-// Sends WM_COMMAND with wParam = id and lParam = 0 to the dialog's own procedure and returns its
-// result once the command has run to its end.
+// Sends WM_COMMAND with wParam = id and lParam = 0 to the dialog's own procedure and returns
+// once the command has run to its end. The result is the platform's answer to the message (on
+// Windows the dialog's message result, not the procedure's return value); the core ignores it.
 DialogResult sendCommand(WindowHandle dialog, int id);
 
 // The module that owns the dialog's templates (GetWindowLong with GWL_HINSTANCE).
