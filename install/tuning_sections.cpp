@@ -27,12 +27,15 @@ const char* toeBrakesLine() {
     return installerState.realisticBrakes != 0 ? kToeBrakesRealistic : kToeBrakesStandard;
 }
 
-ResultCode writeCorvane(TextFile* out) {
+// The Corvane and Overland families: one configuration each, so only the brakes vary.
+ResultCode writeSingleConfiguration(TextFile* out, const char* beforeWeights,
+                                    const WeightsRow& weights, const char* afterWeights,
+                                    const char* afterToeBrakes) {
     PieceBuffer first;
-    appendText(first, kWeightsHeaderCorvane);
-    appendWeightsLines(first, kCorvaneWeights);
-    appendText(first, kCorvaneAfterWeights);
-    return writePieces(out, {first.text, toeBrakesLine(), kCorvaneAfterToeBrakes});
+    appendText(first, beforeWeights);
+    appendWeightsLines(first, weights);
+    appendText(first, afterWeights);
+    return writePieces(out, {first.text, toeBrakesLine(), afterToeBrakes});
 }
 
 ResultCode writeIfdg(TextFile* out) {
@@ -58,24 +61,18 @@ ResultCode writeIfdg(TextFile* out) {
                         foldAndHook ? kIfdgFoldAndHook : nullptr, kIfdgSmokeAndEffects});
 }
 
-ResultCode writeOverland(TextFile* out) {
-    PieceBuffer first;
-    appendText(first, kFlightTuningThenWeightsHeader);
-    appendWeightsLines(first, kOverlandWeights);
-    appendText(first, kOverlandAfterWeights);
-    return writePieces(out, {first.text, toeBrakesLine(), kOverlandAfterToeBrakes});
-}
-
 } // namespace
 
 ResultCode writeTuningSections(TextFile* out) {
     switch (installerState.modelKind) {
     case modelCorvane:
-        return writeCorvane(out);
+        return writeSingleConfiguration(out, kWeightsHeaderCorvane, kCorvaneWeights,
+                                        kCorvaneAfterWeights, kCorvaneAfterToeBrakes);
     case modelIfdg:
         return writeIfdg(out);
     case modelOverland:
-        return writeOverland(out);
+        return writeSingleConfiguration(out, kFlightTuningThenWeightsHeader, kOverlandWeights,
+                                        kOverlandAfterWeights, kOverlandAfterToeBrakes);
     default:
         return resultOk;
     }
