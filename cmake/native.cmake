@@ -1,17 +1,17 @@
 # The native program for Linux and macOS: the emulated dialogs with the terminal front end
-# (platform/terminal/), and its end-to-end tests, which drive it in tmux.
+# (programs/terminal/), and its end-to-end tests, which drive it in tmux.
 set(CURSES_NEED_NCURSES TRUE)
 set(CURSES_NEED_WIDE TRUE)
 find_package(Curses REQUIRED)
 
-file(GLOB terminal_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/platform/terminal/*.cpp)
+file(GLOB terminal_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/programs/terminal/*.cpp)
 list(FILTER terminal_sources EXCLUDE REGEX "/main\\.cpp$")
 add_library(terminal_ui STATIC ${terminal_sources})
 target_include_directories(terminal_ui PUBLIC ${CMAKE_SOURCE_DIR} ${CURSES_INCLUDE_DIRS})
 target_compile_options(terminal_ui PUBLIC ${CURSES_CFLAGS})
 target_link_libraries(terminal_ui PUBLIC emulated_ui posix_system ${CURSES_LIBRARIES})
 
-add_executable(zrk-md11-installer ${CMAKE_SOURCE_DIR}/platform/terminal/main.cpp)
+add_executable(zrk-md11-installer ${CMAKE_SOURCE_DIR}/programs/terminal/main.cpp)
 target_link_libraries(zrk-md11-installer PRIVATE installer_core terminal_ui emulated_ui
                       dialog_resources platform_common posix_system ${CURSES_LIBRARIES})
 

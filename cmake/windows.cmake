@@ -8,7 +8,7 @@ target_link_libraries(win32_ui PUBLIC user32 comdlg32)
 target_link_libraries(win32_system PUBLIC kernel32)
 set(ZRK_SYSTEM_HALF win32_system)
 
-add_executable(Install WIN32 platform/win32/win32_main.cpp resources/installer.rc)
+add_executable(Install WIN32 programs/windows/main.cpp resources/installer.rc)
 set_target_properties(Install PROPERTIES OUTPUT_NAME Install)
 # The resource compiler finds control_ids.h and installer.manifest beside installer.rc.
 target_include_directories(Install PRIVATE ${CMAKE_SOURCE_DIR}/resources)

@@ -4,7 +4,7 @@
 #include <numeric>
 #include <span>
 
-#include "platform/terminal/dialog_painter.h"
+#include "programs/terminal/dialog_painter.h"
 #include "resources/control_ids.h"
 #include "tests/terminal/grid_canvas.h"
 

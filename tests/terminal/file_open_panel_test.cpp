@@ -7,8 +7,8 @@
 #include <fstream>
 
 #include "platform/platform.h"
-#include "platform/terminal/file_open_panel.h"
-#include "platform/terminal/key_input.h"
+#include "programs/terminal/file_open_panel.h"
+#include "programs/terminal/key_input.h"
 
 using terminal::FileOpenPanel;
 using terminal::PanelKey;

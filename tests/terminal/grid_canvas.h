@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/terminal/canvas.h"
+#include "programs/terminal/canvas.h"
 
 class GridCanvas final : public terminal::Canvas {
 public:

@@ -1,6 +1,6 @@
 // Curses start and stop, and the signal handlers that restore the terminal. A handler may only
 // use async-signal-safe calls, so the bytes that put the terminal back are composed at start.
-#include "platform/terminal/terminal_session.h"
+#include "programs/terminal/terminal_session.h"
 
 #include <curses.h>
 #include <term.h>

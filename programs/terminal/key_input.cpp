@@ -1,5 +1,5 @@
 // Key mapping for dialogs, message boxes and the file-open panel.
-#include "platform/terminal/key_input.h"
+#include "programs/terminal/key_input.h"
 
 #include <curses.h>
 

@@ -1,6 +1,6 @@
 // The terminal front end's modal loops: dialogs, message boxes and the file-open panel each
 // paint, wait for a key and act on it, and repaint after a resize.
-#include "platform/terminal/terminal_front_end.h"
+#include "programs/terminal/terminal_front_end.h"
 
 #include <curses.h>
 #include <unistd.h>
@@ -12,10 +12,10 @@
 
 #include "platform/emulated/dialog_manager.h"
 #include "platform/posix/posix_paths.h"
-#include "platform/terminal/curses_canvas.h"
-#include "platform/terminal/file_open_panel.h"
-#include "platform/terminal/key_input.h"
-#include "platform/terminal/message_box.h"
+#include "programs/terminal/curses_canvas.h"
+#include "programs/terminal/file_open_panel.h"
+#include "programs/terminal/key_input.h"
+#include "programs/terminal/message_box.h"
 
 namespace terminal {
 

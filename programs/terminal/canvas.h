@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "platform/terminal/cell_layout.h"
+#include "programs/terminal/cell_layout.h"
 
 namespace terminal {
 

@@ -1,7 +1,7 @@
 // The curses screen as a canvas.
 #pragma once
 
-#include "platform/terminal/canvas.h"
+#include "programs/terminal/canvas.h"
 
 namespace terminal {
 

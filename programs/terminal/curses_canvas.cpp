@@ -1,5 +1,5 @@
 // Looks as curses attributes, and clipped painting on the standard screen.
-#include "platform/terminal/curses_canvas.h"
+#include "programs/terminal/curses_canvas.h"
 
 #include <curses.h>
 

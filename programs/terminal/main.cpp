@@ -5,8 +5,8 @@
 
 #include "app/program_entry.h"
 #include "platform/emulated/front_end.h"
-#include "platform/terminal/terminal_front_end.h"
-#include "platform/terminal/terminal_session.h"
+#include "programs/terminal/terminal_front_end.h"
+#include "programs/terminal/terminal_session.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "platform/emulated/front_end.h"
-#include "platform/terminal/file_open_panel.h"
+#include "programs/terminal/file_open_panel.h"
 
 namespace terminal {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/emulated/dialog_manager.h"
-#include "platform/terminal/canvas.h"
+#include "programs/terminal/canvas.h"
 
 namespace terminal {
 

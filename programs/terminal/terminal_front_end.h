@@ -7,8 +7,8 @@
 #include <utility>
 
 #include "platform/emulated/front_end.h"
-#include "platform/terminal/canvas.h"
-#include "platform/terminal/dialog_painter.h"
+#include "programs/terminal/canvas.h"
+#include "programs/terminal/dialog_painter.h"
 
 namespace terminal {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/terminal/canvas.h"
+#include "programs/terminal/canvas.h"
 
 namespace terminal {
 

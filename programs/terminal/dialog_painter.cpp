@@ -1,7 +1,7 @@
 // Controls drawn from their template cells: buttons as [ text ], check boxes as [x] text, radio
 // buttons as (*) text, statics wrapped inside their area, group boxes as a titled frame. The
 // focused control has a '>' in the cell before it and an inverted text.
-#include "platform/terminal/dialog_painter.h"
+#include "programs/terminal/dialog_painter.h"
 
 #include <algorithm>
 

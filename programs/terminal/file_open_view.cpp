@@ -2,7 +2,7 @@
 // buttons and a line of key help.
 #include <algorithm>
 
-#include "platform/terminal/file_open_panel.h"
+#include "programs/terminal/file_open_panel.h"
 
 namespace terminal {
 

@@ -1,5 +1,5 @@
 // Dialog units to character cells, mnemonic ampersands and word wrapping.
-#include "platform/terminal/cell_layout.h"
+#include "programs/terminal/cell_layout.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // The file-open panel: folder listing, path field editing and the existence checks.
-#include "platform/terminal/file_open_panel.h"
+#include "programs/terminal/file_open_panel.h"
 
 #include <dirent.h>
 #include <sys/stat.h>

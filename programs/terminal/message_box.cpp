@@ -1,5 +1,5 @@
 // Layout and painting of the message box overlay.
-#include "platform/terminal/message_box.h"
+#include "programs/terminal/message_box.h"
 
 #include <algorithm>
 

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/terminal/canvas.h"
+#include "programs/terminal/canvas.h"
 
 namespace terminal {
 
