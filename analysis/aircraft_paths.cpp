@@ -4,8 +4,6 @@
 
 #include <cstring>
 
-#include "app/installer_state.h"
-
 bool composePath(char (&path)[kPathCapacity], std::initializer_list<const char*> parts) {
     // Composed apart first, so that path may be one of the parts.
     char composed[kPathCapacity];
@@ -36,13 +34,8 @@ bool aircraftFolder(const char* cfgPath, char (&folder)[kPathCapacity]) {
     return true;
 }
 
-bool aircraftFilePath(const char* relativeName, char (&path)[kPathCapacity]) {
-    char folder[kPathCapacity];
-    if (!aircraftFolder(installerState.aircraftCfgPath, folder)) {
-        path[0] = '\0';
-        return false;
-    }
-    return composePath(path, {folder, relativeName});
+const char* configFileName(const char* cfgPath) {
+    return cfgPath + (std::strlen(cfgPath) - kCfgNameLength);
 }
 
 bool keptCopyPath(const char* path, char (&kept)[kPathCapacity]) {

@@ -19,9 +19,9 @@ bool composePath(char (&path)[kPathCapacity], std::initializer_list<const char*>
 // cfgPath is shorter than 12 characters and so has no folder.
 bool aircraftFolder(const char* cfgPath, char (&folder)[kPathCapacity]);
 
-// The aircraft folder of installerState.aircraftCfgPath followed by relativeName
-// ("Panel\\Panel.cfg"). False, path empty, when there is no folder or the result does not fit.
-bool aircraftFilePath(const char* relativeName, char (&path)[kPathCapacity]);
+// The chosen file's name within its folder: the last 12 characters of cfgPath, which must have a
+// folder (see aircraftFolder).
+const char* configFileName(const char* cfgPath);
 
 // path with "_ORIGINAL" appended: where a replaced file is kept. False, kept empty, when it
 // does not fit.

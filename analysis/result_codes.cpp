@@ -51,20 +51,19 @@ template <std::size_t N> const char* textFor(const CodeText (&table)[N], ResultC
     return "";
 }
 
-void compose(char (&message)[kMessageCapacity], const char* first, const char* second,
-             const char* third) {
+} // namespace
+
+void joinMessage(char (&message)[kMessageCapacity], std::initializer_list<const char*> pieces) {
     message[0] = '\0';
-    for (const char* piece : {first, second, third}) {
+    for (const char* piece : pieces) {
         std::strncat(message, piece, kMessageCapacity - 1 - std::strlen(message));
     }
 }
 
-} // namespace
-
 void composeScanMessage(ResultCode code, char (&message)[kMessageCapacity]) {
-    compose(message, kScanPrefix, textFor(kScanTexts, code), "");
+    joinMessage(message, {kScanPrefix, textFor(kScanTexts, code)});
 }
 
 void composeRewriteMessage(ResultCode code, char (&message)[kMessageCapacity]) {
-    compose(message, kRewritePrefix, textFor(kRewriteTexts, code), kRewriteSuffix);
+    joinMessage(message, {kRewritePrefix, textFor(kRewriteTexts, code), kRewriteSuffix});
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 
 using ResultCode = unsigned;
 
@@ -23,6 +24,9 @@ enum : ResultCode {
 
 // Both messages fit this buffer size, the size of the status and message texts.
 constexpr std::size_t kMessageCapacity = 1024;
+
+// Joins the pieces into message, keeping what fits.
+void joinMessage(char (&message)[kMessageCapacity], std::initializer_list<const char*> pieces);
 
 // "Illegal aircraft configuration !!!\n\n" and the text for a code the scanner returned.
 void composeScanMessage(ResultCode code, char (&message)[kMessageCapacity]);

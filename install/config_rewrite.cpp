@@ -131,9 +131,18 @@ ResultCode rewriteAircraftConfig(const char* cfgPath) {
     if (code != resultOk) {
         return code;
     }
-    // Every target is made free first: a move never replaces.
+    // A kept copy of an earlier install makes way; then the old file gets its kept name and
+    // the new one takes its place in one step, so the configuration never goes missing. Install
+    // has checked that nothing here can be refused; a failure all the same changes nothing.
     deleteFile(keptPath);
-    moveFile(cfgPath, keptPath);
-    moveFile(tempPath, cfgPath);
+    if (!keepFile(cfgPath, keptPath)) {
+        deleteFile(tempPath);
+        return ioFailure;
+    }
+    if (!replaceFile(cfgPath, tempPath)) {
+        deleteFile(tempPath);
+        deleteFile(keptPath);
+        return ioFailure;
+    }
     return resultOk;
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr const char* kResourceFolder = "trimdesk_res\\";
-
 struct Layout {
     int button;
     const char* settings; // copied under the fixed name Trimdesk.ini
@@ -29,24 +27,34 @@ constexpr Layout kLayouts[] = {
 
 // Copies resource folder + source to aircraft folder + target; a path that does not fit is a
 // copy that does not take place.
-void copyResource(const char* aircraftFolder, const char* source, const char* target) {
+void copyResource(const char* aircraftFolder, const TrimdeskCopy& copy) {
     char from[kPathCapacity];
     char to[kPathCapacity];
-    if (composePath(from, {installerState.startDirectory, kResourceFolder, source}) &&
-        composePath(to, {aircraftFolder, target})) {
+    if (composePath(from, {installerState.startDirectory, kTrimdeskResources, copy.source}) &&
+        composePath(to, {aircraftFolder, copy.target})) {
         copyFile(from, to);
     }
 }
 
 } // namespace
 
-void installTrimdesk(WindowHandle dialog, const char* aircraftFolder) {
-    copyResource(aircraftFolder, "Trimdesk.exe", "Trimdesk.exe");
+std::size_t trimdeskCopies(WindowHandle dialog, TrimdeskCopy (&copies)[kMostTrimdeskCopies]) {
+    std::size_t count = 0;
+    copies[count++] = {"Trimdesk.exe", "Trimdesk.exe"};
     for (const Layout& layout : kLayouts) {
         if (isButtonChecked(dialog, layout.button)) {
-            copyResource(aircraftFolder, layout.settings, "Trimdesk.ini");
-            copyResource(aircraftFolder, layout.layoutSettings, layout.layoutSettings);
-            copyResource(aircraftFolder, layout.bitmap, layout.bitmap);
+            copies[count++] = {layout.settings, "Trimdesk.ini"};
+            copies[count++] = {layout.layoutSettings, layout.layoutSettings};
+            copies[count++] = {layout.bitmap, layout.bitmap};
         }
+    }
+    return count;
+}
+
+void installTrimdesk(WindowHandle dialog, const char* aircraftFolder) {
+    TrimdeskCopy copies[kMostTrimdeskCopies];
+    std::size_t count = trimdeskCopies(dialog, copies);
+    for (std::size_t i = 0; i < count; ++i) {
+        copyResource(aircraftFolder, copies[i]);
     }
 }

@@ -166,26 +166,41 @@ struct FindResult {
     char name[kPathCapacity]; // the entry's name as stored, without its folder
     std::uint32_t sizeLow;    // low 32 bits of the size in bytes (0 for a folder)
     bool isDirectory;
+    bool isLink;   // a symbolic link or reparse point (to a file or to a folder): not ours to write
+    bool readOnly; // Windows' read-only attribute; on POSIX no write permission at all
 };
 
 struct RawFile; // an open file of the system half
 
 enum class FileAccess {
-    read,  // an existing file, from its start
-    write, // created, or emptied when it exists
+    read,  // an existing file, from its start; a link is followed
+    write, // a new file, made afresh: an existing one of that name is removed first
 };
 
 // Every file operation goes through this table, so a test back end can wrap the real one (fail
-// the Nth write, a move, ...) without the core knowing. All paths are in Windows form.
+// the Nth call of any entry, or look at the disk as a crash at that call would leave it) without
+// the core knowing. All paths are in Windows form. Each back end keeps these promises:
+//   - a name resolves to the exact name when that entry exists, else to the entry that differs
+//     only in letter case, so no second name that differs only in case is ever created;
+//   - nothing is written, replaced, moved or removed through a link: an operation whose target
+//     is a link, a folder or read-only fails, changing nothing (reading follows links);
+//   - durable: a written file is synced before it is closed, a folder after a name in it
+//     changed, so a file that was put in place survives a power cut.
 struct FileOps {
     // A plain path (existence) or a pattern with * and ? in its last component: the first
     // matching entry in case-insensitive name order. False when nothing matches.
     bool (*findFirst)(const char* pathOrPattern, FindResult* result);
-    // Copies, replacing an existing target. False on failure.
+    // Makes `to` a new file with the bytes of `from`, replacing a file of that name. False on
+    // failure; `to` may then be missing or incomplete, never a link's target written.
     bool (*copyFile)(const char* from, const char* to);
-    // Renames; never replaces: fails, changing nothing, when the target exists (in any letter
-    // case) or the source is missing.
-    bool (*moveFile)(const char* from, const char* to);
+    // Makes `keep` a second name of the file at `path` (a copy where the disk has no hard links),
+    // so that the file survives its name being replaced. Fails, changing nothing, when `keep`
+    // exists in any letter case or `path` is not a file of ours to keep.
+    bool (*keepFile)(const char* path, const char* keep);
+    // Puts `replacement` in place of `replaced` in one step: `replaced` exists at every instant,
+    // with its old or its new bytes, and `replacement` is gone. A missing `replaced` is no error.
+    // False, changing nothing, on failure.
+    bool (*replaceFile)(const char* replaced, const char* replacement);
     bool (*deleteFile)(const char* path);
     // Binary access; null when the file cannot be opened or created.
     RawFile* (*openFile)(const char* path, FileAccess access);
@@ -193,6 +208,7 @@ struct FileOps {
     std::ptrdiff_t (*readFile)(RawFile* file, void* buffer, std::size_t size);
     // True when all bytes were written.
     bool (*writeFile)(RawFile* file, const void* data, std::size_t size);
+    // False when the file could not be synced (written files) or closed; the file is gone.
     bool (*closeFile)(RawFile* file);
 };
 
@@ -210,8 +226,11 @@ inline bool pathExists(const char* path) {
 inline bool copyFile(const char* from, const char* to) {
     return fileOps().copyFile(from, to);
 }
-inline bool moveFile(const char* from, const char* to) {
-    return fileOps().moveFile(from, to);
+inline bool keepFile(const char* path, const char* keep) {
+    return fileOps().keepFile(path, keep);
+}
+inline bool replaceFile(const char* replaced, const char* replacement) {
+    return fileOps().replaceFile(replaced, replacement);
 }
 inline bool deleteFile(const char* path) {
     return fileOps().deleteFile(path);

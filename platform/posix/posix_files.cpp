@@ -1,5 +1,6 @@
 // The file operations of the POSIX system half: Windows-form paths resolved without regard to
-// letter case, binary files on descriptors, a move that never replaces.
+// letter case (the exact name first), never through a link, every written file and changed folder
+// synced.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,13 +16,41 @@
 
 struct RawFile {
     int fd;
+    bool written; // synced before it is closed
 };
 
 namespace {
 
-bool statEntry(const std::string& native, struct stat* status) {
-    // A dangling symbolic link still is an entry of its folder.
-    return stat(native.c_str(), status) == 0 || lstat(native.c_str(), status) == 0;
+// What the core sees of an entry: a link is reported as such, with the kind of its target.
+struct EntryStatus {
+    bool exists, isLink, isDirectory, readOnly;
+    off_t size;
+};
+
+EntryStatus entryStatus(const std::string& native) {
+    EntryStatus entry{};
+    struct stat status;
+    if (lstat(native.c_str(), &status) != 0) {
+        return entry;
+    }
+    entry.exists = true;
+    entry.isLink = S_ISLNK(status.st_mode);
+    // A dangling link still is an entry of its folder, with the link's own status.
+    if (entry.isLink) {
+        stat(native.c_str(), &status);
+    }
+    entry.isDirectory = S_ISDIR(status.st_mode);
+    // Read-only as Windows (and Wine over a POSIX disk) sees it: nobody may write to it.
+    entry.readOnly = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
+    entry.size = status.st_size;
+    return entry;
+}
+
+// A file the installer may write over, replace or remove: none of a link, a folder, a read-only
+// file. A missing entry is writable.
+bool writableEntry(const std::string& native) {
+    EntryStatus entry = entryStatus(native);
+    return !entry.exists || (!entry.isLink && !entry.isDirectory && !entry.readOnly);
 }
 
 bool posixFindFirst(const char* pathOrPattern, FindResult* result) {
@@ -35,14 +64,34 @@ bool posixFindFirst(const char* pathOrPattern, FindResult* result) {
     if (!findStoredName(folder, last, pattern, &name) && pattern) {
         return false;
     }
-    struct stat status;
-    if (name.size() >= sizeof result->name || !statEntry(joinNativePath(folder, name), &status)) {
+    EntryStatus entry = entryStatus(joinNativePath(folder, name));
+    if (name.size() >= sizeof result->name || !entry.exists) {
         return false;
     }
     std::memcpy(result->name, name.c_str(), name.size() + 1);
-    result->isDirectory = S_ISDIR(status.st_mode);
-    result->sizeLow = result->isDirectory ? 0 : static_cast<std::uint32_t>(status.st_size);
+    result->isDirectory = entry.isDirectory;
+    result->isLink = entry.isLink;
+    result->readOnly = entry.readOnly;
+    result->sizeLow = entry.isDirectory ? 0 : static_cast<std::uint32_t>(entry.size);
     return true;
+}
+
+// Removes a file that the installer may remove; never a link's target, never a folder.
+bool removeEntry(const std::string& native) {
+    return writableEntry(native) && unlink(native.c_str()) == 0;
+}
+
+// A new file under that exact name; fails on anything already there, a link included.
+int createNew(const std::string& native) {
+    return open(native.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+}
+
+// Removes what stands under the name, then creates the file anew.
+int createAfresh(const std::string& native) {
+    if (entryStatus(native).exists && !removeEntry(native)) {
+        return -1;
+    }
+    return createNew(native);
 }
 
 bool copyContents(int in, int out) {
@@ -58,6 +107,20 @@ bool copyContents(int in, int out) {
     }
 }
 
+// Copies an open regular file into a file created afresh, synced and closed.
+bool copyInto(int in, const std::string& target, bool mustBeNew) {
+    struct stat status;
+    if (fstat(in, &status) != 0 || !S_ISREG(status.st_mode)) {
+        return false;
+    }
+    int out = mustBeNew ? createNew(target) : createAfresh(target);
+    if (out < 0) {
+        return false;
+    }
+    bool copied = copyContents(in, out) && syncDescriptor(out);
+    return close(out) == 0 && copied;
+}
+
 bool posixCopyFile(const char* from, const char* to) {
     std::string source;
     std::string target;
@@ -68,42 +131,76 @@ bool posixCopyFile(const char* from, const char* to) {
     if (in < 0) {
         return false;
     }
-    struct stat sourceStatus;
-    struct stat targetStatus;
-    bool copied = false;
-    // Truncating the target first would destroy a source that is the same file.
-    if (fstat(in, &sourceStatus) == 0 && S_ISREG(sourceStatus.st_mode) &&
-        !(stat(target.c_str(), &targetStatus) == 0 && targetStatus.st_dev == sourceStatus.st_dev &&
-          targetStatus.st_ino == sourceStatus.st_ino)) {
-        int out = open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-        if (out >= 0) {
-            copied = copyContents(in, out);
-            copied = close(out) == 0 && copied;
-        }
-    }
+    // The source stays open, so it is read whole even when it is the target under another name.
+    bool copied = copyInto(in, target, false);
     close(in);
+    syncFolderOf(target);
     return copied;
 }
 
-bool posixMoveFile(const char* from, const char* to) {
-    std::string source;
-    std::string targetFolder;
-    std::string targetName;
-    if (!resolveCorePath(from, &source) || !splitCorePath(to, &targetFolder, &targetName)) {
+// A second name of the file, or a copy of it where the file system has no hard links.
+bool secondName(const std::string& native, const std::string& keep) {
+    if (link(native.c_str(), keep.c_str()) == 0) {
+        return true;
+    }
+    if (errno != EPERM && errno != EXDEV && errno != EMLINK && errno != ENOTSUP &&
+        errno != EOPNOTSUPP && errno != ENOSYS) {
         return false;
     }
-    // The target must be free under every letter case, as it is on Windows.
+    int in = open(native.c_str(), O_RDONLY | O_NOFOLLOW | O_CLOEXEC);
+    if (in < 0) {
+        return false;
+    }
+    bool kept = copyInto(in, keep, true);
+    close(in);
+    if (!kept) {
+        unlink(keep.c_str());
+    }
+    return kept;
+}
+
+bool posixKeepFile(const char* path, const char* keep) {
+    std::string native;
+    std::string keepFolder;
+    std::string keepName;
     std::string existing;
-    if (findStoredName(targetFolder, targetName, false, &existing)) {
+    if (!resolveCorePath(path, &native) || !splitCorePath(keep, &keepFolder, &keepName)) {
         return false;
     }
-    return renameNoReplace(source.c_str(), joinNativePath(targetFolder, targetName).c_str());
+    EntryStatus entry = entryStatus(native);
+    // The kept name must be free under every letter case, as it would be on Windows.
+    if (!entry.exists || entry.isLink || entry.isDirectory ||
+        findStoredName(keepFolder, keepName, false, &existing)) {
+        return false;
+    }
+    std::string kept = joinNativePath(keepFolder, keepName);
+    if (!secondName(native, kept)) {
+        return false;
+    }
+    syncFolderOf(kept);
+    return true;
+}
+
+bool posixReplaceFile(const char* replaced, const char* replacement) {
+    std::string target;
+    std::string source;
+    if (!resolveCorePath(replaced, &target) || !resolveCorePath(replacement, &source)) {
+        return false;
+    }
+    // A read-only file may be replaced, as a rename of it is allowed on Windows.
+    EntryStatus incoming = entryStatus(source);
+    EntryStatus existing = entryStatus(target);
+    if (!incoming.exists || incoming.isLink || incoming.isDirectory || existing.isLink ||
+        existing.isDirectory || rename(source.c_str(), target.c_str()) != 0) {
+        return false;
+    }
+    syncFolderOf(target);
+    return true;
 }
 
 bool posixDeleteFile(const char* path) {
     std::string native;
-    // unlink refuses folders, as DeleteFile does.
-    return resolveCorePath(path, &native) && unlink(native.c_str()) == 0;
+    return resolveCorePath(path, &native) && removeEntry(native);
 }
 
 RawFile* posixOpenFile(const char* path, FileAccess access) {
@@ -111,8 +208,8 @@ RawFile* posixOpenFile(const char* path, FileAccess access) {
     if (!resolveCorePath(path, &native)) {
         return nullptr;
     }
-    int flags = access == FileAccess::read ? O_RDONLY : O_WRONLY | O_CREAT | O_TRUNC;
-    int fd = open(native.c_str(), flags | O_CLOEXEC, 0644);
+    bool writing = access == FileAccess::write;
+    int fd = writing ? createAfresh(native) : open(native.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         return nullptr;
     }
@@ -120,7 +217,7 @@ RawFile* posixOpenFile(const char* path, FileAccess access) {
     struct stat status;
     RawFile* file = nullptr;
     if (fstat(fd, &status) == 0 && !S_ISDIR(status.st_mode)) {
-        file = new (std::nothrow) RawFile{fd};
+        file = new (std::nothrow) RawFile{fd, writing};
     }
     if (file == nullptr) {
         close(fd);
@@ -137,16 +234,18 @@ bool posixWriteFile(RawFile* file, const void* data, std::size_t size) {
 }
 
 bool posixCloseFile(RawFile* file) {
+    bool synced = !file->written || syncDescriptor(file->fd);
     // The descriptor is gone even when close reports an interruption; never retry it.
     bool closed = close(file->fd) == 0 || errno == EINTR;
     delete file;
-    return closed;
+    return synced && closed;
 }
 
 } // namespace
 
 FileOps& fileOps() {
-    static FileOps table = {posixFindFirst, posixCopyFile, posixMoveFile,  posixDeleteFile,
-                            posixOpenFile,  posixReadFile, posixWriteFile, posixCloseFile};
+    static FileOps table = {posixFindFirst,   posixCopyFile,   posixKeepFile,
+                            posixReplaceFile, posixDeleteFile, posixOpenFile,
+                            posixReadFile,    posixWriteFile,  posixCloseFile};
     return table;
 }

@@ -1,12 +1,10 @@
-// Descriptor I/O and the no-replace rename of the POSIX system half.
+// Descriptor I/O and the syncs of the POSIX system half.
 #include "platform/posix/posix_io.h"
 
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdio>
 
 std::ptrdiff_t readSome(int fd, void* buffer, std::size_t size) {
     for (;;) {
@@ -33,49 +31,27 @@ bool writeAll(int fd, const void* data, std::size_t size) {
     return true;
 }
 
-namespace {
-
-// The system's own exclusive rename: 1 done, 0 refused, -1 not offered for these names.
-int exclusiveRename(const char* from, const char* to) {
-#if defined(__linux__) && defined(RENAME_NOREPLACE)
-    if (renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0) {
-        return 1;
+bool syncDescriptor(int fd) {
+#if defined(__APPLE__) && defined(F_FULLFSYNC)
+    // Not every file system offers the full sync; fsync is then the best there is.
+    if (fcntl(fd, F_FULLFSYNC) == 0) {
+        return true;
     }
-    return (errno == EINVAL || errno == ENOSYS || errno == ENOTSUP) ? -1 : 0;
-#elif defined(__APPLE__) && defined(RENAME_EXCL)
-    if (renamex_np(from, to, RENAME_EXCL) == 0) {
-        return 1;
-    }
-    return (errno == ENOTSUP || errno == EINVAL) ? -1 : 0;
-#else
-    (void)from;
-    (void)to;
-    return -1;
 #endif
+    while (fsync(fd) != 0) {
+        if (errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
 }
 
-} // namespace
-
-bool renameNoReplace(const char* from, const char* to) {
-    int done = exclusiveRename(from, to);
-    if (done >= 0) {
-        return done == 1;
+void syncFolderOf(const std::string& native) {
+    std::string::size_type slash = native.rfind('/');
+    std::string folder = slash == std::string::npos ? "." : native.substr(0, slash + 1);
+    int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        syncDescriptor(fd);
+        close(fd);
     }
-    // A hard link is refused when the target exists, so it is as safe as the exclusive rename.
-    if (link(from, to) == 0) {
-        if (unlink(from) == 0) {
-            return true;
-        }
-        unlink(to);
-        return false;
-    }
-    if (errno == EEXIST || errno == ENOENT) {
-        return false;
-    }
-    // No hard links here (a folder, or a file system without them): check, then rename.
-    struct stat target;
-    if (lstat(to, &target) == 0 || errno != ENOENT) {
-        return false;
-    }
-    return rename(from, to) == 0;
 }

@@ -1,8 +1,9 @@
-// Descriptor I/O that survives interruptions and short writes, and the rename that never
-// replaces its target.
+// Descriptor I/O that survives interruptions and short writes, and the syncs that make a change
+// durable.
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 // One read(2), repeated while it is interrupted. Bytes read, 0 at the end, -1 on an error.
 std::ptrdiff_t readSome(int fd, void* buffer, std::size_t size);
@@ -10,6 +11,10 @@ std::ptrdiff_t readSome(int fd, void* buffer, std::size_t size);
 // Writes every byte, resuming after interruptions and short writes. False on an error.
 bool writeAll(int fd, const void* data, std::size_t size);
 
-// Renames `from` to `to` (native names) unless an entry named exactly `to` exists; atomic where
-// the system offers an exclusive rename, else by a hard link, else by a check and a rename.
-bool renameNoReplace(const char* from, const char* to);
+// Puts the file's bytes on the disk itself (on macOS past the drive's cache, which fsync does
+// not reach). False on an error.
+bool syncDescriptor(int fd);
+
+// Syncs the folder that holds `native`, so that a name created, replaced or removed there lasts.
+// Best effort: the change itself is made by then, and some file systems cannot sync a folder.
+void syncFolderOf(const std::string& native);

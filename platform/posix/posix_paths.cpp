@@ -111,6 +111,12 @@ bool findStoredName(const std::string& folder, const std::string& pattern, bool 
         if (name == "." || name == "..") {
             continue;
         }
+        // The exact name wins over one that differs only in case, as Windows and Wine resolve.
+        if (!wildcards && name == pattern) {
+            stored->assign(name);
+            found = true;
+            break;
+        }
         bool match = wildcards ? matchesPatternNoCase(pattern, name) : equalsNoCase(pattern, name);
         // Listing order is arbitrary here, so the first match is the least in a fixed order.
         if (match && (!found || compareNamesNoCase(name, *stored) < 0)) {

@@ -24,7 +24,8 @@ std::string joinNativePath(const std::string& folder, const std::string& name);
 
 // True when some entry of `folder` other than "." and ".." matches `pattern` without regard to
 // case; `*` matches any run of characters and `?` exactly one when `wildcards` is set. The
-// stored name of the first match in case-insensitive order (then byte order) goes to `stored`.
+// stored name goes to `stored`: without wildcards the exact name when it exists, else (and for
+// patterns) the first match in case-insensitive order (then byte order).
 // False as well when the folder cannot be listed.
 bool findStoredName(const std::string& folder, const std::string& pattern, bool wildcards,
                     std::string* stored);

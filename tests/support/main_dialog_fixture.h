@@ -55,7 +55,7 @@ protected:
     ScriptedFrontEnd& frontEnd() { return frontEnd_; }
     // Native form; alone in a parent of its own, so no other test sees the sound folder beside it.
     std::string startFolder() const { return parent_.native("installer"); }
-    void addSoundFolder() const { parent_.put("ZRK MD-11 sound/"); }
+    void addSoundFolder() { parent_.put("ZRK MD-11 sound/"); }
     emulated::ControlView control(int id) const {
         std::optional<emulated::ControlView> view = emulated::controlView(dialog_, id);
         EXPECT_TRUE(view.has_value()) << "no control " << id;

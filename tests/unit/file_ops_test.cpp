@@ -12,8 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// "Panel/ Panel/a.cfg=own b.cfg": a folder ends in '/'; a file without "=bytes" holds its own
-// name, so its size and its bytes tell which entry was found, moved or copied.
+// "Panel/ Panel/a.cfg=own b.cfg a.lnk=->b.cfg c.cfg=!": a folder ends in '/'; a file without
+// "=bytes" holds its own name, so its size and its bytes tell which entry was found, moved or
+// copied; "=->name" makes a link to that entry, "=!" a read-only file holding its name.
 FileTree layout(const std::string& text) {
     FileTree tree;
     std::istringstream entries(text);
@@ -23,6 +24,21 @@ FileTree layout(const std::string& text) {
         tree[path] = eq != entry.npos ? entry.substr(eq + 1) : path.substr(path.rfind('/') + 1);
     }
     return tree;
+}
+
+void lay(TestFolder& folder, const FileTree& tree) {
+    FileTree entries;
+    for (const auto& [path, bytes] : tree) {
+        entries[path] = bytes.starts_with("->") ? "-> " + bytes.substr(2)
+                        : bytes == "!"          ? path
+                                                : bytes;
+    }
+    folder.put(entries);
+    for (const auto& [path, bytes] : tree) {
+        if (bytes == "!") {
+            makeReadOnly(folder.native(path));
+        }
+    }
 }
 
 using FileOp = bool (*)(const char* path, const char* target);
@@ -52,6 +68,9 @@ TEST(FindFirst, PathsAndPatternsGiveTheFirstEntryAsStored) {
         {"Model.B/b.mdl Model.B/A.Mdl", "MODEL.b\\*.MDL", "A.Mdl"},
         {"md11.mdl.bak mdl md11.ge.mdl", "md*.mdl", "md11.ge.mdl"}, // the whole name matches
         {"", "*", nullptr},                                         // "." and ".." are no entries
+#if !defined(_WIN32)
+        {"Aircraft.cfg=two aircraft.cfg", "aircraft.cfg", "aircraft.cfg"}, // the exact name first
+#endif
     };
     for (const auto& [entries, asked, expected] : cases) {
         SCOPED_TRACE(asked);
@@ -65,28 +84,41 @@ TEST(FindFirst, PathsAndPatternsGiveTheFirstEntryAsStored) {
     }
 }
 
-TEST(FileOps, ChangeTheFolderAsWindowsWould) {
+TEST(FileOps, ChangeTheFolderAsWindowsWouldAndNeverThroughALink) {
     // {op, done, entries, path, target or bytes, entries after (null: as before)}, in the folder.
     const std::tuple<FileOp, bool, const char*, const char*, const char*, const char*> cases[] = {
         {writeBytes, true, "SOUND/", "Sound\\sound.cfg", "new", "SOUND/ SOUND/sound.cfg=new"},
         {writeBytes, true, "Panel/a.cfg", "PANEL\\A.CFG", "new", "Panel/ Panel/a.cfg=new"},
+        {writeBytes, false, "b.cfg a.cfg=->b.cfg", "a.cfg", "new", nullptr},
+        {writeBytes, false, "a.cfg=!", "a.cfg", "new", nullptr},
+        {readable, true, "b.cfg a.cfg=->b.cfg", "a.cfg", "", nullptr}, // reading follows links
         {readable, false, "Panel/", "panel", "", nullptr},
-        {moveFile, true, "Panel/a.cfg", "PANEL\\A.cfg", "panel\\A.OLD", "Panel/ Panel/A.OLD=a.cfg"},
-        {moveFile, true, "a.cfg Sub/", "A.CFG", "SUB\\a.cfg", "Sub/ Sub/a.cfg"},
-        {moveFile, false, "a.cfg b.cfg", "a.cfg", "b.cfg", nullptr},
-        {moveFile, false, "a.cfg B.CFG", "a.cfg", "b.cfg", nullptr},
-        {moveFile, false, "b.cfg", "a.cfg", "c.cfg", nullptr},
+        {keepFile, true, "Panel/a.cfg", "PANEL\\A.cfg", "panel\\A.OLD",
+         "Panel/ Panel/a.cfg Panel/A.OLD=a.cfg"},
+        {keepFile, true, "a.cfg=!", "a.cfg", "k", "a.cfg k=a.cfg"},
+        {keepFile, false, "a.cfg B.CFG", "a.cfg", "b.cfg", nullptr},
+        {keepFile, false, "b.cfg", "a.cfg", "c.cfg", nullptr},
+        {keepFile, false, "b.cfg a.cfg=->b.cfg", "a.cfg", "c.cfg", nullptr},
+        {replaceFile, true, "a.cfg b.new=new", "A.CFG", "B.NEW", "a.cfg=new"},
+        {replaceFile, true, "b.new", "a.cfg", "b.new", "a.cfg=b.new"},
+        {replaceFile, true, "a.cfg=! b.new", "a.cfg", "b.new", "a.cfg=b.new"},
+        {replaceFile, false, "a.cfg", "a.cfg", "b.new", nullptr},
+        {replaceFile, false, "b.cfg a.cfg=->b.cfg c.new", "a.cfg", "c.new", nullptr},
+        {replaceFile, false, "a.cfg b.cfg c.new=->b.cfg", "a.cfg", "c.new", nullptr},
         {copyFile, true, "res/x.air", "RES\\X.AIR", "Res\\y.air", "res/ res/x.air res/y.air=x.air"},
         {copyFile, true, "x.air MD-11.AIR=longer", "x.air", "md-11.air", "x.air MD-11.AIR=x.air"},
-        {copyFile, false, "a.cfg", "a.cfg", "A.CFG", nullptr}, // onto itself
+        {copyFile, false, "x.air b.cfg y.air=->b.cfg", "x.air", "y.air", nullptr},
+        {copyFile, false, "x.air y.air=!", "x.air", "y.air", nullptr},
         {removeFile, true, "Panel/a.cfg b.cfg", "panel\\A.CFG", "", "Panel/ b.cfg"},
         {removeFile, false, "Panel/", "panel", "", nullptr},
+        {removeFile, false, "b.cfg a.cfg=->b.cfg", "a.cfg", "", nullptr},
+        {removeFile, false, "a.cfg=!", "a.cfg", "", nullptr},
     };
     const fs::path saved = fs::current_path(); // relative paths, as the installer uses
     for (const auto& [op, done, entries, path, target, after] : cases) {
         SCOPED_TRACE(std::string(path) + " " + target);
         TestFolder folder;
-        folder.put(layout(entries));
+        lay(folder, layout(entries));
         FileTree before = folder.tree();
         fs::current_path(folder.nativePath());
         EXPECT_EQ(op(path, target), done);
@@ -103,7 +135,7 @@ TEST(FileOps, PathsAreCutToTheCoreField) {
         std::string a(length - folder.corePath().size(), 'a'), b = a.substr(1) + "b";
         folder.put(a);
         EXPECT_EQ(pathExists(folder.core(a).c_str()), length < kPathCapacity);
-        EXPECT_EQ(moveFile(folder.core("c").c_str(), folder.core(b).c_str()),
+        EXPECT_EQ(replaceFile(folder.core(b).c_str(), folder.core("c").c_str()),
                   length < kPathCapacity);
     }
 }
