@@ -10,6 +10,8 @@ add_library(terminal_ui STATIC ${terminal_sources})
 target_include_directories(terminal_ui PUBLIC ${CMAKE_SOURCE_DIR} ${CURSES_INCLUDE_DIRS})
 target_compile_options(terminal_ui PUBLIC ${CURSES_CFLAGS})
 target_link_libraries(terminal_ui PUBLIC emulated_ui posix_system ${CURSES_LIBRARIES})
+# The command line's --version reads the generated version header.
+target_include_directories(terminal_ui PRIVATE ${ZRK_GENERATED_DIR})
 
 add_executable(zrk-md11-installer ${CMAKE_SOURCE_DIR}/programs/terminal/main.cpp)
 target_link_libraries(zrk-md11-installer PRIVATE installer_core terminal_ui emulated_ui
