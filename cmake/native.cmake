@@ -1,5 +1,5 @@
 # The native program for Linux and macOS: the emulated dialogs with the terminal front end
-# (programs/terminal/), and its end-to-end tests, which drive it in tmux.
+# (programs/terminal/), its Debian package, and its end-to-end tests, which drive it in tmux.
 set(CURSES_NEED_NCURSES TRUE)
 set(CURSES_NEED_WIDE TRUE)
 find_package(Curses REQUIRED)
@@ -16,6 +16,7 @@ target_include_directories(terminal_ui PRIVATE ${ZRK_GENERATED_DIR})
 add_executable(zrk-md11-installer ${CMAKE_SOURCE_DIR}/programs/terminal/main.cpp)
 target_link_libraries(zrk-md11-installer PRIVATE installer_core terminal_ui emulated_ui
                       dialog_resources platform_common posix_system ${CURSES_LIBRARIES})
+include(cmake/package.cmake)
 
 if(ZRK_BUILD_TESTS)
     enable_testing()
