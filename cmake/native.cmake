@@ -38,4 +38,11 @@ if(ZRK_BUILD_TESTS)
                          ${CMAKE_BINARY_DIR}/e2e-terminal/${name})
         set_tests_properties(tmux.${name} PROPERTIES TIMEOUT 120 LABELS tmux)
     endforeach()
+
+    # What a user downloads: both packages built by tools/make-dist.sh (the i686 and Release
+    # builds, lintian) and looked into. `ctest -L dist` runs it alone.
+    add_test(NAME dist.packages
+             COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dist/test_packages.sh
+                     ${CMAKE_BINARY_DIR}/e2e-dist)
+    set_tests_properties(dist.packages PROPERTIES TIMEOUT 900 LABELS dist)
 endif()
