@@ -4,14 +4,14 @@ include(GNUInstallDirs)
 
 set(ZRK_PACKAGE zrk-md11-installer)
 set(ZRK_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${ZRK_PACKAGE})
-# Debian versions have three parts; the fourth, 0, stays with the programs' own version.
+# The package is named by three parts, 1.17.0; the programs themselves carry all four.
 set(ZRK_PACKAGE_VERSION
     ${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH})
 set(ZRK_PACKAGE_MAINTAINER "ZRK MD-11 panel team <zrk-md11@example.org>"
     CACHE STRING "Maintainer of the Debian package, name and address")
 
-# Manual page and changelog (its entry takes the version and maintainer from here) go in gzipped, without name or time stamp (gzip -n), as Debian
-# wants them.
+# Manual page and changelog (whose entry takes the version and maintainer from here) go in
+# gzipped, without name or time stamp (gzip -n), as Debian wants them.
 function(zrk_gzipped template output)
     configure_file(${template} ${CMAKE_BINARY_DIR}/package/${output} @ONLY)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/package/${output}.gz

@@ -14,8 +14,8 @@ set_target_properties(Install PROPERTIES OUTPUT_NAME Install)
 # manifest, both with the project's version filled in, among the generated files.
 configure_file(resources/installer.manifest.in ${ZRK_GENERATED_DIR}/installer.manifest @ONLY)
 target_include_directories(Install PRIVATE ${CMAKE_SOURCE_DIR}/resources ${ZRK_GENERATED_DIR})
-set_source_files_properties(resources/installer.rc PROPERTIES OBJECT_DEPENDS
-                            "${ZRK_GENERATED_DIR}/installer.manifest;${ZRK_GENERATED_DIR}/installer_version.h")
+set_property(SOURCE resources/installer.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${ZRK_GENERATED_DIR}/installer.manifest ${ZRK_GENERATED_DIR}/installer_version.h)
 target_link_libraries(Install PRIVATE installer_core win32_ui dialog_resources platform_common
                       win32_system user32 comdlg32 kernel32)
 # Static runtime: Install.exe imports nothing but Windows' own DLLs, so it runs from any folder.

@@ -5,7 +5,6 @@
 # Usage: tools/make-dist.sh [OUT_DIR]
 set -euo pipefail
 cd "$(dirname "$0")/.."
-root=$PWD
 out=$(realpath -m "${1:-dist}")
 source tools/resource-standins.sh
 
@@ -15,7 +14,8 @@ cmake --preset release >/dev/null
 cmake --build --preset release
 
 # The version as the build has it (from project() in CMakeLists.txt): 1.17.0.0, named 1.17.
-version=$(sed -n 's/^#define ZRK_VERSION_TEXT "\(.*\)"$/\1/p' build/release/generated/installer_version.h)
+version=$(sed -n 's/^#define ZRK_VERSION_TEXT "\(.*\)"$/\1/p' \
+    build/release/generated/installer_version.h)
 short=${version%.*.*}
 
 stage=$(mktemp -d)
