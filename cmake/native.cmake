@@ -1,5 +1,5 @@
 # The native program for Linux and macOS: the emulated dialogs with the terminal front end
-# (programs/terminal/), and its end-to-end tests, which drive it in tmux.
+# (programs/terminal/), its Debian package, and its end-to-end tests, which drive it in tmux.
 set(CURSES_NEED_NCURSES TRUE)
 set(CURSES_NEED_WIDE TRUE)
 find_package(Curses REQUIRED)
@@ -10,10 +10,13 @@ add_library(terminal_ui STATIC ${terminal_sources})
 target_include_directories(terminal_ui PUBLIC ${CMAKE_SOURCE_DIR} ${CURSES_INCLUDE_DIRS})
 target_compile_options(terminal_ui PUBLIC ${CURSES_CFLAGS})
 target_link_libraries(terminal_ui PUBLIC emulated_ui posix_system ${CURSES_LIBRARIES})
+# The command line's --version reads the generated version header.
+target_include_directories(terminal_ui PRIVATE ${ZRK_GENERATED_DIR})
 
 add_executable(zrk-md11-installer ${CMAKE_SOURCE_DIR}/programs/terminal/main.cpp)
 target_link_libraries(zrk-md11-installer PRIVATE installer_core terminal_ui emulated_ui
                       dialog_resources platform_common posix_system ${CURSES_LIBRARIES})
+include(cmake/package.cmake)
 
 if(ZRK_BUILD_TESTS)
     enable_testing()
@@ -35,4 +38,11 @@ if(ZRK_BUILD_TESTS)
                          ${CMAKE_BINARY_DIR}/e2e-terminal/${name})
         set_tests_properties(tmux.${name} PROPERTIES TIMEOUT 120 LABELS tmux)
     endforeach()
+
+    # What a user downloads: both packages built by tools/make-dist.sh (the i686 and Release
+    # builds, lintian) and looked into. `ctest -L dist` runs it alone.
+    add_test(NAME dist.packages
+             COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/dist/test_packages.sh
+                     ${CMAKE_BINARY_DIR}/e2e-dist)
+    set_tests_properties(dist.packages PROPERTIES TIMEOUT 900 LABELS dist)
 endif()

@@ -10,14 +10,18 @@ set(ZRK_SYSTEM_HALF win32_system)
 
 add_executable(Install WIN32 programs/windows/main.cpp resources/installer.rc)
 set_target_properties(Install PROPERTIES OUTPUT_NAME Install)
-# The resource compiler finds control_ids.h and installer.manifest beside installer.rc.
-target_include_directories(Install PRIVATE ${CMAKE_SOURCE_DIR}/resources)
-set_source_files_properties(resources/installer.rc PROPERTIES OBJECT_DEPENDS
-                            ${CMAKE_SOURCE_DIR}/resources/installer.manifest)
+# The resource compiler finds control_ids.h beside installer.rc, and the version header and the
+# manifest, both with the project's version filled in, among the generated files.
+configure_file(resources/installer.manifest.in ${ZRK_GENERATED_DIR}/installer.manifest @ONLY)
+target_include_directories(Install PRIVATE ${CMAKE_SOURCE_DIR}/resources ${ZRK_GENERATED_DIR})
+set_property(SOURCE resources/installer.rc APPEND PROPERTY OBJECT_DEPENDS
+             ${ZRK_GENERATED_DIR}/installer.manifest ${ZRK_GENERATED_DIR}/installer_version.h)
 target_link_libraries(Install PRIVATE installer_core win32_ui dialog_resources platform_common
                       win32_system user32 comdlg32 kernel32)
 # Static runtime: Install.exe imports nothing but Windows' own DLLs, so it runs from any folder.
-target_link_options(Install PRIVATE -static -static-libgcc -static-libstdc++)
+# A Release build is the one that ships, without its symbols (less than half the size).
+target_link_options(Install PRIVATE -static -static-libgcc -static-libstdc++
+                    $<$<CONFIG:Release>:-s>)
 
 if(ZRK_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
     enable_testing()

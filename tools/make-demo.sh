@@ -9,25 +9,14 @@ demo=${1:?usage: make-demo.sh DEMO_DIR}
 rm -rf "$demo"
 aircraft="$demo/FS2004/Aircraft"
 start="$aircraft/ZRK MD-11 panel installer"
-mkdir -p "$start/tuning_res" "$start/trimdesk_res" "$aircraft/ZRK MD-11 sound"
+source "$(dirname "$0")/resource-standins.sh"
 
-standin() { # file, what it stands for
-    mkdir -p "$(dirname "$1")"
-    printf 'Demo stand-in for %s.\r\n' "$2" >"$1"
-}
 sized() { # file, size in bytes (sparse)
     mkdir -p "$(dirname "$1")"
     truncate -s "$2" "$1"
 }
 
-standin "$start/tuning_res/MD-11_zrk.air" "the ZRK tuned flight dynamics (MD-11_zrk.air)"
-standin "$start/tuning_res/sound.cfg" "the ZRK engine sound configuration"
-standin "$start/trimdesk_res/Trimdesk.exe" "the ZRK Trimdesk load editor"
-for layout in PAX-3C PAX-2C PAX-1C CBI-2C CBI-1C CARGO; do
-    standin "$start/trimdesk_res/Trimdesk-$layout.ini" "the Trimdesk settings of layout $layout"
-    standin "$start/trimdesk_res/TD-MD11-$layout.ini" "the load sheet of layout $layout"
-    standin "$start/trimdesk_res/TD-MD11-$layout.bmp" "the cabin picture of layout $layout"
-done
+resource_standins "$start"
 standin "$aircraft/ZRK MD-11 sound/readme.txt" "the ZRK MD-11 sound package"
 
 # config FOLDER SIM MODEL [TITLE]: one aircraft section and a [General] section, CR LF ends.

@@ -4,8 +4,8 @@ set -euo pipefail
 source "$(dirname "$0")/tmux_helpers.sh"
 start_session "$1" "$2"
 
-# Only this test's installer: the child of the shell in its own pane.
-program_pid() { pgrep -P "$(tm display -p -t e2e:0 '#{pane_pid}')" -f -x "$PROGRAM"; }
+# Only this test's installer: the one child of the shell in its own pane.
+program_pid() { pgrep -P "$(tm display -p -t e2e:0 '#{pane_pid}')"; }
 
 # Ctrl-C reaches the shell too, which drops the rest of its command line: ask for the code.
 run_installer

@@ -43,9 +43,9 @@ click_text() { # text
     keys -H 1b 5b 4d 20 "$x" "$y" && keys -H 1b 5b 4d 23 "$x" "$y"
 }
 
-# Starts the installer from the demo's start directory, as `make run` does.
+# Starts the installer in the demo's start directory, named with -C from elsewhere.
 run_installer() {
-    keys "clear; cd '$START' && '$PROGRAM'; echo EXIT=\$?" Enter
+    keys "clear; cd / && '$PROGRAM' -C '$START'; echo EXIT=\$?" Enter
     wait_for "ZRK MD11 Panel installer - version 1.16"
 }
 
