@@ -1,7 +1,8 @@
 # make test  - install what is missing, build everything, run every test
 # make run   - install what is missing, build and start the installer
 # make windows - build/win32/Install.exe (ships) and build/win64/Install.exe
-.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run format clean
+# make screenshots - docs/images/, from both programs under Xvfb
+.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run format clean screenshots
 
 all: native windows
 
@@ -42,6 +43,9 @@ format:
 
 run: bootstrap
 	@tools/run.sh
+
+screenshots: bootstrap
+	@tools/make-screenshots.sh
 
 clean:
 	rm -rf build
