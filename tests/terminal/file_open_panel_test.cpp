@@ -114,7 +114,7 @@ TEST_F(FileOpenPanelTest, EditsAndCompletesTheFieldAsAShellDoes) {
         {"m\t\t", "MD11 |", 1},         // two matches: as far as they agree, then a beep
         {"mdx<\t", "MD11 |x", 0},       // what stands before the cursor
         {"zz\t", "zz|", 1},
-        {"../AIRCRAFT/md11 demo/a\t", "../AIRCRAFT/md11 demo/aircraft.cfg|", 0},
+        {"../AIRCRAFT/md11 demo/a\t\t", "../AIRCRAFT/md11 demo/aircraft.cfg|", 0}, // whole: no beep
         {"@/Aircraft/b\t", "@/Aircraft/b folder/|", 0},
     };
     const std::map<char, int> special{
