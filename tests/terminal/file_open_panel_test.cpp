@@ -93,32 +93,39 @@ TEST_F(FileOpenPanelTest, RefusesWhatTheFlagsForbidAndStaysUntilEscape) {
 }
 
 // Keys typed into a fresh panel on Aircraft/ (proposing aircraft.cfg, selected): the field after
-// them, '|' at the cursor, and the beeps. In the keys, <>^$~ stand for Left, Right, Home, End,
-// Delete; @ for the fixture's root folder.
+// them, '|' at the cursor, and the beeps. In the keys, <>^$~{} stand for Left, Right, Home, End,
+// Delete, Up, Down; @ for the fixture's root folder.
 TEST_F(FileOpenPanelTest, EditsAndCompletesTheFieldAsAShellDoes) {
     const std::tuple<const char*, const char*, int> cases[] = {
         {"x", "x|", 0},              // the first key typed replaces the proposed name
         {"<x", "x|aircraft.cfg", 0}, // a move keeps the text: Left from the selection's start
         {">\x7f", "aircraft.cf|", 0},
-        {"^~", "|ircraft.cfg", 0},
+        {"^>\b~", "|rcraft.cfg", 0},
         {"\x05<<x", "aircraft.cx|fg", 0}, // Ctrl-E; typing inserts at the cursor
         {"\b", "|", 0},                   // a deleting key deletes the selection only
         {"~", "|", 0},
-        {"\x01\b<$~>", "aircraft.cfg|", 0}, // nothing to delete or pass at either end
+        {"\x01\b<x", "x|aircraft.cfg", 0}, // nothing to delete or pass at either end
+        {"$~>x", "aircraft.cfgx|", 0},
         {"abc<<\x15", "|bc", 0},
         {"/a/b c/d\x17", "/a/b c/|", 0}, // Ctrl-W: a separator or a blank ends a word
         {"/a/b c/\x17", "/a/b |", 0},
         {"ab cd<<<\x17", "| cd", 0},
+        {"/ab<<\x17", "|ab", 0},
+        {"}}x", "b folderx|", 0}, // the list's Down and Up put a name in, not selected
+        {"{{x", "md11 notes.txtx|", 0},
         {"no folder/x\r\x17", "|", 0},  // a refused path is selected too
         {"md11 d\t", "MD11 Demo/|", 0}, // stored letter case; a folder gets its separator
         {"m\t\t", "MD11 |", 1},         // two matches: as far as they agree, then a beep
         {"mdx<\t", "MD11 |x", 0},       // what stands before the cursor
         {"zz\t", "zz|", 1},
-        {"../AIRCRAFT/md11 demo/a\t\t", "../AIRCRAFT/md11 demo/aircraft.cfg|", 0}, // whole: no beep
+        {"a\t", "A file.txt|", 0},
+        // Either separator; and Tab on a whole file name does not beep.
+        {"../AIRCRAFT/md11 demo\\a\t\t", "../AIRCRAFT/md11 demo\\aircraft.cfg|", 0},
         {"@/Aircraft/b\t", "@/Aircraft/b folder/|", 0},
     };
-    const std::map<char, int> special{
-        {'<', KEY_LEFT}, {'>', KEY_RIGHT}, {'^', KEY_HOME}, {'$', KEY_END}, {'~', KEY_DC}};
+    const std::map<char, int> special{{'<', KEY_LEFT}, {'>', KEY_RIGHT}, {'^', KEY_HOME},
+                                      {'$', KEY_END},  {'~', KEY_DC},    {'{', KEY_UP},
+                                      {'}', KEY_DOWN}};
     const auto expand = [this](std::string text) {
         if (const std::size_t at = text.find('@'); at != std::string::npos) {
             text.replace(at, 1, root_.string());
