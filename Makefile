@@ -2,7 +2,8 @@
 # make run   - install what is missing, build and start the installer
 # make windows - build/win32/Install.exe (ships) and build/win64/Install.exe
 # make dist  - dist/: the Windows zip, the Debian package and SHA256SUMS
-.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run dist format clean
+# make screenshots - docs/images/, from both programs under Xvfb
+.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run dist format clean screenshots
 
 all: native windows
 
@@ -46,6 +47,9 @@ run: bootstrap
 
 dist: bootstrap
 	@tools/make-dist.sh
+
+screenshots: bootstrap
+	@tools/make-screenshots.sh
 
 clean:
 	rm -rf build

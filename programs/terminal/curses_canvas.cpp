@@ -21,8 +21,9 @@ attr_t attributesOf(Look look) {
     case Look::hint:
         return A_DIM;
     case Look::focused:
-    case Look::selected:
         return A_REVERSE;
+    case Look::selected: // on a field, which is reversed itself without colours
+        return has_colors() ? A_REVERSE : A_BOLD | A_UNDERLINE;
     case Look::field:
         return has_colors() ? static_cast<attr_t>(COLOR_PAIR(kFieldPair)) : A_REVERSE;
     case Look::frame:

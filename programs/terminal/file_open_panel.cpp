@@ -1,4 +1,4 @@
-// The file-open panel: folder listing, path field editing and the existence checks.
+// The file-open panel: folder listing, name completion, the keys and the existence checks.
 #include "programs/terminal/file_open_panel.h"
 
 #include <dirent.h>
@@ -16,19 +16,21 @@ namespace {
 // The folders first, then the files, each in the order a Windows folder lists them.
 std::vector<PanelEntry> listFolder(const std::string& folder) {
     std::vector<PanelEntry> entries;
-    if (DIR* dir = opendir(folder.c_str())) {
-        while (const dirent* entry = readdir(dir)) {
-            const std::string name = entry->d_name;
-            if (name.empty() || name[0] == '.') {
-                continue; // ".", ".." and the entries POSIX hides
-            }
-            struct stat info {};
-            const bool isFolder =
-                stat(joinNativePath(folder, name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
-            entries.push_back({name, isFolder});
-        }
-        closedir(dir);
+    DIR* dir = opendir(folder.c_str());
+    if (dir == nullptr) {
+        return entries;
     }
+    while (const dirent* entry = readdir(dir)) {
+        const std::string name = entry->d_name;
+        if (name.empty() || name[0] == '.') {
+            continue; // ".", ".." and the entries POSIX hides
+        }
+        struct stat info {};
+        const bool isFolder =
+            stat(joinNativePath(folder, name).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+        entries.push_back({name, isFolder});
+    }
+    closedir(dir);
     std::sort(entries.begin(), entries.end(), [](const PanelEntry& a, const PanelEntry& b) {
         if (a.isFolder != b.isFolder) {
             return a.isFolder;
@@ -67,6 +69,25 @@ std::string normalised(const std::string& path) {
     return joined.empty() ? "/" : joined;
 }
 
+// The native folder that a typed folder part names (relative to `base` unless absolute), its
+// components found without regard to letter case as the rest of the program finds them.
+std::string typedFolder(const std::string& base, std::string typed) {
+    std::replace(typed.begin(), typed.end(), '\\', '/'); // the core takes both separators
+    const std::string native = normalised(typed[0] == '/' ? typed : base + "/" + typed);
+    std::string stored;
+    return resolveCorePath(corePathFromNative(native).c_str(), &stored) ? stored : native;
+}
+
+// How many leading characters the two names share, letter case aside.
+std::size_t commonLength(const std::string& a, const std::string& b) {
+    const auto upper = [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; };
+    std::size_t length = 0;
+    while (length < a.size() && length < b.size() && upper(a[length]) == upper(b[length])) {
+        ++length;
+    }
+    return length;
+}
+
 std::string parentOf(const std::string& native) {
     const std::size_t slash = native.rfind('/');
     return slash == 0 || slash == std::string::npos ? "/" : native.substr(0, slash);
@@ -85,8 +106,7 @@ void FileOpenPanel::enterFolder(const std::string& native) {
     entries_ = listFolder(folder_);
     selected_ = -1;
     firstShown_ = 0;
-    field_ = proposed_;
-    cursor_ = field_.size();
+    field_.set(proposed_, true);
 }
 
 void FileOpenPanel::select(int index) {
@@ -94,20 +114,22 @@ void FileOpenPanel::select(int index) {
         return;
     }
     selected_ = std::clamp(index, 0, static_cast<int>(entries_.size()) - 1);
-    field_ = entries_[static_cast<std::size_t>(selected_)].name;
-    cursor_ = field_.size();
+    field_.set(entries_[static_cast<std::size_t>(selected_)].name, false);
 }
 
 FileOpenPanel::Outcome FileOpenPanel::refuse(const char* reason) {
-    refusal_ = field_ + "\n" + reason;
+    refusal_ = field_.text() + "\n" + reason;
+    // Selected, so that the next path typed replaces the refused one.
+    field_.set(field_.text(), true);
     return Outcome::refused;
 }
 
 FileOpenPanel::Outcome FileOpenPanel::confirm() {
-    if (field_.empty()) {
+    const std::string& field = field_.text();
+    if (field.empty()) {
         return Outcome::open;
     }
-    const std::string native = normalised(field_[0] == '/' ? field_ : folder_ + "/" + field_);
+    const std::string native = normalised(field[0] == '/' ? field : folder_ + "/" + field);
     const std::string core = corePathFromNative(native);
     if (core.size() + 1 > capacity_) {
         return refuse("The path is too long.\nChoose a file with a shorter path.");
@@ -137,38 +159,73 @@ FileOpenPanel::Outcome FileOpenPanel::confirm() {
     return Outcome::chosen;
 }
 
+FileOpenPanel::Outcome FileOpenPanel::complete() {
+    const std::string before = field_.text().substr(0, field_.cursor());
+    const std::size_t nameStart = before.find_last_of("/\\") + 1; // 0 without a separator
+    const std::string typed = before.substr(nameStart);
+    const std::vector<PanelEntry> entries =
+        nameStart == 0 ? entries_ : listFolder(typedFolder(folder_, before.substr(0, nameStart)));
+    const PanelEntry* first = nullptr;
+    std::size_t common = 0;
+    int matches = 0;
+    for (const PanelEntry& entry : entries) {
+        if (commonLength(entry.name, typed) < typed.size()) {
+            continue;
+        }
+        if (first == nullptr) {
+            first = &entry;
+            common = entry.name.size();
+        } else {
+            common = std::min(common, commonLength(first->name, entry.name));
+        }
+        ++matches;
+    }
+    if (first == nullptr) {
+        return Outcome::beep;
+    }
+    // The stored letter case of the first match, in listing order, for the part they share.
+    std::string completed = first->name.substr(0, common);
+    if (matches == 1 && first->isFolder) {
+        completed += '/';
+    } else if (matches > 1 && common == typed.size()) {
+        return Outcome::beep;
+    }
+    field_.replaceBeforeCursor(nameStart, completed);
+    return Outcome::open;
+}
+
 FileOpenPanel::Outcome FileOpenPanel::press(PanelKey key, char character) {
     const int pageStep = 10;
     switch (key) {
     case PanelKey::character:
-        field_.insert(cursor_++, 1, character);
+        field_.insert(character);
         break;
     case PanelKey::backspace:
-        if (cursor_ > 0) {
-            field_.erase(--cursor_, 1);
-        }
+        field_.backspace();
         break;
     case PanelKey::erase:
-        if (cursor_ < field_.size()) {
-            field_.erase(cursor_, 1);
-        }
+        field_.erase();
         break;
     case PanelKey::left:
-        cursor_ -= cursor_ > 0 ? 1 : 0;
+        field_.left();
         break;
     case PanelKey::right:
-        cursor_ += cursor_ < field_.size() ? 1 : 0;
+        field_.right();
         break;
     case PanelKey::home:
-        cursor_ = 0;
+        field_.home();
         break;
     case PanelKey::end:
-        cursor_ = field_.size();
+        field_.end();
         break;
-    case PanelKey::clearField:
-        field_.clear();
-        cursor_ = 0;
+    case PanelKey::deleteToStart:
+        field_.deleteToStart();
         break;
+    case PanelKey::deleteWord:
+        field_.deleteWord();
+        break;
+    case PanelKey::complete:
+        return complete();
     case PanelKey::up:
         select(selected_ < 0 ? static_cast<int>(entries_.size()) - 1 : selected_ - 1);
         break;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "programs/terminal/canvas.h"
+#include "programs/terminal/path_field.h"
 
 namespace terminal {
 
@@ -19,8 +20,10 @@ enum class PanelKey {
     right,
     home,
     end,
-    clearField,
-    up, // the previous entry of the list
+    deleteToStart,
+    deleteWord,
+    complete, // the name before the cursor, as a shell completes it
+    up,       // the previous entry of the list
     down,
     pageUp,
     pageDown,
@@ -40,6 +43,7 @@ public:
         chosen,    // chosenPath() holds the file
         cancelled, // Escape
         refused,   // refusal() says why; the panel stays open
+        beep,      // still asking; the key found nothing to do (no completion, or several)
     };
 
     // Looks in `folder` (a native absolute path); the field starts with `proposed`. A chosen
@@ -52,8 +56,10 @@ public:
     Outcome clickEntry(std::size_t index);
 
     const std::string& folder() const { return folder_; }
-    const std::string& field() const { return field_; }
-    std::size_t cursor() const { return cursor_; }
+    const std::string& field() const { return field_.text(); }
+    std::size_t cursor() const { return field_.cursor(); }
+    // The whole field is selected: the first key typed replaces it.
+    bool fieldSelected() const { return field_.selected(); }
     const std::vector<PanelEntry>& entries() const { return entries_; }
     int selected() const { return selected_; }
     // The chosen file's full path in Windows form, its folders under their stored names.
@@ -66,6 +72,7 @@ public:
 private:
     Outcome confirm();
     Outcome refuse(const char* reason);
+    Outcome complete();
     void enterFolder(const std::string& native);
     void select(int index);
 
@@ -73,8 +80,7 @@ private:
     std::string proposed_;
     std::uint32_t flags_;
     std::size_t capacity_;
-    std::string field_;
-    std::size_t cursor_ = 0;
+    PathField field_;
     std::vector<PanelEntry> entries_;
     int selected_ = -1;
     std::size_t firstShown_ = 0;

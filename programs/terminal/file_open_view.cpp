@@ -92,7 +92,8 @@ PanelLayout paintFileOpenPanel(Canvas& canvas, FileOpenPanel& panel, const std::
                                  ? panel.cursor() + 1 - static_cast<std::size_t>(fieldWidth)
                                  : 0;
     canvas.text(fieldRow, fieldCol,
-                panel.field().substr(skip, static_cast<std::size_t>(fieldWidth)), Look::field);
+                panel.field().substr(skip, static_cast<std::size_t>(fieldWidth)),
+                panel.fieldSelected() ? Look::selected : Look::field);
     layout.cursorRow = fieldRow;
     layout.cursorCol = fieldCol + static_cast<int>(panel.cursor() - skip);
 
@@ -102,7 +103,8 @@ PanelLayout paintFileOpenPanel(Canvas& canvas, FileOpenPanel& panel, const std::
     canvas.text(buttonRow, layout.openButton.col, "[ Open ]", Look::defaultButton);
     canvas.text(buttonRow, layout.cancelButton.col, "[ Cancel ]", Look::normal);
     canvas.text(frame.bottom() - 2, left,
-                tail("Up/Down: walk the list   Enter: open   Esc: cancel", inner), Look::hint);
+                tail("Up/Down: walk the list  Tab: complete  Enter: open  Esc: cancel", inner),
+                Look::hint);
     return layout;
 }
 

@@ -8,7 +8,10 @@ namespace terminal {
 namespace {
 
 constexpr int kEscape = 27;
+constexpr int kControlA = 1;
+constexpr int kControlE = 5;
 constexpr int kControlU = 21;
+constexpr int kControlW = 23;
 constexpr int kDelete = 127;
 constexpr int kControlH = 8;
 // Alt-F4: xterm-like terminals report F1 to F12 with Alt as F49 to F60.
@@ -71,11 +74,17 @@ std::optional<PanelInput> panelInputForKey(int key) {
     case KEY_RIGHT:
         return PanelInput{PanelKey::right};
     case KEY_HOME:
+    case kControlA:
         return PanelInput{PanelKey::home};
     case KEY_END:
+    case kControlE:
         return PanelInput{PanelKey::end};
     case kControlU:
-        return PanelInput{PanelKey::clearField};
+        return PanelInput{PanelKey::deleteToStart};
+    case kControlW:
+        return PanelInput{PanelKey::deleteWord};
+    case '\t':
+        return PanelInput{PanelKey::complete};
     case KEY_UP:
         return PanelInput{PanelKey::up};
     case KEY_DOWN:

@@ -21,8 +21,9 @@ struct PanelInput {
     char character = 0;
 };
 
-// Editing keys for the path field, the arrows and pages for the list, Enter and Escape;
-// printable characters (and the bytes of non-ASCII ones) are typed into the field.
+// The shell's line-editing keys for the path field (Home or Ctrl-A, End or Ctrl-E, Left, Right,
+// Backspace, Delete, Ctrl-U, Ctrl-W, Tab to complete), Up, Down and the pages for the list, Enter
+// and Escape; printable characters (and the bytes of non-ASCII ones) are typed into the field.
 std::optional<PanelInput> panelInputForKey(int key);
 
 } // namespace terminal

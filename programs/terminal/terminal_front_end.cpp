@@ -212,7 +212,10 @@ bool TerminalFrontEnd::requestOpenFile(FileOpenRequest& request) {
         } else if (const auto input = panelInputForKey(*key)) {
             outcome = panel.press(input->key, input->character);
         }
-        if (outcome == FileOpenPanel::Outcome::refused) {
+        if (outcome == FileOpenPanel::Outcome::beep) {
+            ::beep();
+            outcome = FileOpenPanel::Outcome::open;
+        } else if (outcome == FileOpenPanel::Outcome::refused) {
             curs_set(0);
             showMessageBox(nullptr, panel.refusal().c_str(), title.c_str(),
                            MB_OK | MB_ICONEXCLAMATION);

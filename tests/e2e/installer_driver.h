@@ -18,6 +18,9 @@
 constexpr DWORD kWaitMs = 20000;
 constexpr const char* kMainTitle = "ZRK MD11 Panel installer - version 1.16";
 constexpr const char* kErrorCaption = "ERROR from ZRK MD11 Panel installer";
+constexpr const char* kFileDialogTitle = "Please, search your FS2004 MD-11 aircraft";
+// Wine's file dialog has no edt1: the name box is cmb13, a ComboBoxEx.
+constexpr int kFileNameBox = 0x47C;
 constexpr const char* kPanelCfg = "[Window Titles]\r\nWindow00=Main Panel\r\n";
 constexpr const char* kSoundCfg = "[Sound]\r\nengine=stock\r\n";
 
@@ -154,6 +157,15 @@ inline bool escapeThenTab(HWND dialog, HWND next) {
     return focus != nullptr && waitFor([&] { return focused() == next; });
 }
 
+// Types the whole path into the file dialog's name box and presses Open, or Cancel when `path` is
+// empty; true once the dialog is gone and its owner answers.
+inline bool answerFileDialog(HWND files, HWND owner, const std::string& path) {
+    LPARAM typed = reinterpret_cast<LPARAM>(path.c_str());
+    return (path.empty() || answers(GetDlgItem(files, kFileNameBox), WM_SETTEXT, 0, typed)) &&
+           click(files, path.empty() ? IDCANCEL : IDOK) && waitUntilDestroyed(files) &&
+           answers(owner);
+}
+
 // The ids among `ids` whose controls are checked (or, with `enabled`, enabled).
 inline std::set<int> statesOf(HWND dialog, std::initializer_list<int> ids, bool enabled = false) {
     std::set<int> result;
@@ -257,25 +269,20 @@ protected:
     // "Choose MD-11 aircraft" with the whole path typed into the file dialog's name box, or the
     // dialog cancelled when `path` is empty; checks the dialog and the reset behind it.
     ::testing::AssertionResult choose(const std::string& path) const {
-        HWND files = click(dialog, IDC_CHOOSE_AIRCRAFT)
-                         ? installer->waitForDialog("Please, search your FS2004 MD-11 aircraft")
-                         : nullptr;
+        HWND files = click(dialog, IDC_CHOOSE_AIRCRAFT) ? installer->waitForDialog(kFileDialogTitle)
+                                                        : nullptr;
         if (files == nullptr) {
             return ::testing::AssertionFailure() << "no file dialog;" << installer->shown();
         }
-        // Wine's dialog has no edt1: the name box is cmb13, a ComboBoxEx.
-        HWND name = GetDlgItem(files, 0x47C);
         char proposed[MAX_PATH] = "";
-        answers(name, WM_GETTEXT, MAX_PATH, reinterpret_cast<LPARAM>(proposed));
+        answers(GetDlgItem(files, kFileNameBox), WM_GETTEXT, MAX_PATH,
+                reinterpret_cast<LPARAM>(proposed));
         if (std::string(proposed) != "aircraft.cfg" || GetWindow(files, GW_OWNER) != dialog ||
             IsWindowEnabled(dialog) || !status().empty() || options() != std::set<int>{}) {
             return ::testing::AssertionFailure() << "the file dialog proposes \"" << proposed
                                                  << "\" or is not modal over a reset dialog";
         }
-        LPARAM typed = reinterpret_cast<LPARAM>(path.c_str());
-        return ::testing::AssertionResult((path.empty() || answers(name, WM_SETTEXT, 0, typed)) &&
-                                          click(files, path.empty() ? IDCANCEL : IDOK) &&
-                                          waitUntilDestroyed(files) && answers(dialog))
+        return ::testing::AssertionResult(answerFileDialog(files, dialog, path))
                << "the file dialog did not take " << path;
     }
 

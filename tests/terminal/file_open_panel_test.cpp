@@ -1,14 +1,17 @@
-// The file-open panel on a real folder tree, and the terminal keys the dialogs and panel take.
+// The file-open panel on a real folder tree: listing, name editing and completion, refusals; and
+// the terminal keys the dialogs and panel take.
 #include <curses.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 
 #include "platform/platform.h"
 #include "programs/terminal/file_open_panel.h"
 #include "programs/terminal/key_input.h"
+#include "tests/terminal/grid_canvas.h"
 
 using terminal::FileOpenPanel;
 using terminal::PanelKey;
@@ -27,7 +30,8 @@ protected:
         root_ = pattern;
         fs::create_directories(root_ / "Aircraft/MD11 Demo/Panel");
         fs::create_directories(root_ / "Aircraft/b folder");
-        for (const char* file : {"MD11 Demo/aircraft.cfg", "A file.txt", ".hidden", "_last.cfg"}) {
+        for (const char* file :
+             {"MD11 Demo/aircraft.cfg", "A file.txt", ".hidden", "_last.cfg", "md11 notes.txt"}) {
             std::ofstream(root_ / "Aircraft" / file) << "x";
         }
     }
@@ -37,7 +41,7 @@ protected:
         return FileOpenPanel((root_ / "Aircraft").string(), "aircraft.cfg", flags, capacity);
     }
     static Outcome type(FileOpenPanel& panel, const std::string& text) {
-        panel.press(PanelKey::clearField);
+        panel.press(PanelKey::deleteToStart);
         for (char c : text) {
             panel.press(PanelKey::character, c);
         }
@@ -54,7 +58,7 @@ TEST_F(FileOpenPanelTest, ListsFoldersThenFilesAndOpensTypedNamesInAnyLetterCase
     for (const terminal::PanelEntry& entry : p.entries()) {
         names += entry.name + (entry.isFolder ? "/ " : " ");
     }
-    EXPECT_EQ(names, "../ b folder/ MD11 Demo/ A file.txt _last.cfg ");
+    EXPECT_EQ(names, "../ b folder/ MD11 Demo/ A file.txt md11 notes.txt _last.cfg ");
     EXPECT_EQ(type(p, "b folder/../md11 demo"), Outcome::open);
     EXPECT_EQ(p.folder(), native("Aircraft/MD11 Demo"));
     EXPECT_EQ(p.field(), "aircraft.cfg") << "the proposed name comes back";
@@ -88,7 +92,72 @@ TEST_F(FileOpenPanelTest, RefusesWhatTheFlagsForbidAndStaysUntilEscape) {
     }
 }
 
-// The keys whose effect the tmux tests do not already show.
+// Keys typed into a fresh panel on Aircraft/ (proposing aircraft.cfg, selected): the field after
+// them, '|' at the cursor, and the beeps. In the keys, <>^$~{} stand for Left, Right, Home, End,
+// Delete, Up, Down; @ for the fixture's root folder.
+TEST_F(FileOpenPanelTest, EditsAndCompletesTheFieldAsAShellDoes) {
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"x", "x|", 0},              // the first key typed replaces the proposed name
+        {"<x", "x|aircraft.cfg", 0}, // a move keeps the text: Left from the selection's start
+        {">\x7f", "aircraft.cf|", 0},
+        {"^>\b~", "|rcraft.cfg", 0},
+        {"\x05<<x", "aircraft.cx|fg", 0}, // Ctrl-E; typing inserts at the cursor
+        {"\b", "|", 0},                   // a deleting key deletes the selection only
+        {"~", "|", 0},
+        {"\x01\b<x", "x|aircraft.cfg", 0}, // nothing to delete or pass at either end
+        {"$~>x", "aircraft.cfgx|", 0},
+        {"abc<<\x15", "|bc", 0},
+        {"/a/b c/d\x17", "/a/b c/|", 0}, // Ctrl-W: a separator or a blank ends a word
+        {"/a/b c/\x17", "/a/b |", 0},
+        {"ab cd<<<\x17", "| cd", 0},
+        {"/ab<<\x17", "|ab", 0},
+        {"}}x", "b folderx|", 0}, // the list's Down and Up put a name in, not selected
+        {"{{x", "md11 notes.txtx|", 0},
+        {"no folder/x\r\x17", "|", 0},  // a refused path is selected too
+        {"md11 d\t", "MD11 Demo/|", 0}, // stored letter case; a folder gets its separator
+        {"m\t\t", "MD11 |", 1},         // two matches: as far as they agree, then a beep
+        {"mdx<\t", "MD11 |x", 0},       // what stands before the cursor
+        {"zz\t", "zz|", 1},
+        {"a\t", "A file.txt|", 0},
+        // Either separator; and Tab on a whole file name does not beep.
+        {"../AIRCRAFT/md11 demo\\a\t\t", "../AIRCRAFT/md11 demo\\aircraft.cfg|", 0},
+        {"@/Aircraft/b\t", "@/Aircraft/b folder/|", 0},
+    };
+    const std::map<char, int> special{{'<', KEY_LEFT}, {'>', KEY_RIGHT}, {'^', KEY_HOME},
+                                      {'$', KEY_END},  {'~', KEY_DC},    {'{', KEY_UP},
+                                      {'}', KEY_DOWN}};
+    const auto expand = [this](std::string text) {
+        if (const std::size_t at = text.find('@'); at != std::string::npos) {
+            text.replace(at, 1, root_.string());
+        }
+        return text;
+    };
+    for (const auto& [keys, expected, beeps] : cases) {
+        FileOpenPanel p = panel();
+        int beeped = 0;
+        for (const char c : expand(keys)) {
+            const auto input = terminal::panelInputForKey(special.contains(c) ? special.at(c) : c);
+            ASSERT_TRUE(input) << keys;
+            beeped += p.press(input->key, input->character) == Outcome::beep ? 1 : 0;
+        }
+        std::string field = p.field();
+        EXPECT_EQ(field.insert(p.cursor(), "|"), expand(expected)) << keys;
+        EXPECT_EQ(beeped, beeps) << keys;
+    }
+}
+
+TEST_F(FileOpenPanelTest, ShowsTheSelection) {
+    FileOpenPanel p = panel();
+    GridCanvas canvas(24, 80);
+    for (const terminal::Look look : {terminal::Look::selected, terminal::Look::field}) {
+        terminal::paintFileOpenPanel(canvas, p, "Title");
+        const auto [row, col] = canvas.find("File name: aircraft.cfg");
+        EXPECT_EQ(canvas.lookAt(row, col + 11), look);
+        p.press(PanelKey::end);
+    }
+}
+
+// The keys whose effect the other tests do not already show.
 TEST(KeyInput, DialogAndPanelKeys) {
     using IK = emulated::InputKind;
     const std::pair<int, std::optional<IK>> dialogKeys[] = {
@@ -98,12 +167,8 @@ TEST(KeyInput, DialogAndPanelKeys) {
         const auto input = terminal::dialogInputForKey(key);
         EXPECT_EQ(input ? std::optional(input->kind) : std::nullopt, kind) << key;
     }
-    const std::pair<int, std::optional<PanelKey>> panelKeys[] = {
-        {127, PanelKey::backspace}, {KEY_NPAGE, PanelKey::pageDown}, {'\t', std::nullopt}};
-    for (const auto& [key, panelKey] : panelKeys) {
-        const auto input = terminal::panelInputForKey(key);
-        EXPECT_EQ(input ? std::optional(input->key) : std::nullopt, panelKey) << key;
-    }
+    EXPECT_EQ(terminal::panelInputForKey(KEY_NPAGE)->key, PanelKey::pageDown);
+    EXPECT_FALSE(terminal::panelInputForKey(KEY_F(1)));
     EXPECT_EQ(terminal::panelInputForKey(0xC3)->character, '\xC3');
 }
 
