@@ -69,16 +69,6 @@ bool append(TextFile* file, const char* bytes, std::size_t size) {
     return true;
 }
 
-// The first CR or LF among the next count bytes, or null.
-const unsigned char* findLineEnd(const unsigned char* bytes, std::size_t count) {
-    const void* lf = std::memchr(bytes, '\n', count);
-    if (lf != nullptr) {
-        count = static_cast<std::size_t>(static_cast<const unsigned char*>(lf) - bytes);
-    }
-    const void* cr = std::memchr(bytes, '\r', count);
-    return static_cast<const unsigned char*>(cr != nullptr ? cr : lf);
-}
-
 } // namespace
 
 TextFile* openTextFile(const char* path, TextFileMode mode) {
@@ -115,32 +105,30 @@ bool closeTextFile(TextFile* file) {
 std::size_t readTextLine(TextFile* file, char* buffer, std::size_t capacity) {
     std::size_t length = 0;
     bool lineEnded = false;
-    // Whole runs between line ends are copied at once; only a CR needs a look at the next byte.
+    // Whole runs up to the next LF are copied at once. Only a CR just before an LF is a line end,
+    // so a CR needs a look at the next byte only where a run stops right after it.
     while (!lineEnded && length + 1 < capacity && fill(file)) {
         const unsigned char* next = file->buffer + file->start;
         std::size_t room = capacity - 1 - length;
         std::size_t available = file->end - file->start;
         std::size_t count = available < room ? available : room;
-        const unsigned char* lineEnd = findLineEnd(next, count);
-        if (lineEnd != nullptr) {
-            count = static_cast<std::size_t>(lineEnd - next);
+        const void* lf = std::memchr(next, '\n', count);
+        if (lf != nullptr) {
+            count = static_cast<std::size_t>(static_cast<const unsigned char*>(lf) - next) + 1;
+            lineEnded = true;
         }
         std::memcpy(buffer + length, next, count);
         length += count;
         file->start += count;
-        if (lineEnd == nullptr) {
-            continue;
-        }
-        ++file->start; // the CR or LF itself, which fits: it lies within room
-        char stored = static_cast<char>(*lineEnd);
-        if (stored == '\n') {
-            lineEnded = true;
-        } else if (fill(file) && file->buffer[file->start] == '\n') {
+        if (lineEnded) {
+            if (count > 1 && buffer[length - 2] == '\r') {
+                buffer[--length - 1] = '\n';
+            }
+        } else if (buffer[length - 1] == '\r' && fill(file) && file->buffer[file->start] == '\n') {
             ++file->start;
-            stored = '\n';
+            buffer[length - 1] = '\n';
             lineEnded = true;
         }
-        buffer[length++] = stored;
     }
     // As with fgets, a read error loses the whole line: a cut line must not pass for a line.
     if (file->failed) {
@@ -164,17 +152,21 @@ bool writeText(TextFile* file, const char* text) {
     if (file->failed) {
         return false;
     }
-    std::size_t size = std::strlen(text);
-    while (size > 0) {
-        const void* lf = std::memchr(text, '\n', size);
-        std::size_t run =
-            lf != nullptr ? static_cast<std::size_t>(static_cast<const char*>(lf) - text) : size;
-        if (!append(file, text, run) || (lf != nullptr && !append(file, "\r\n", 2))) {
+    // strlen and memchr over the whole text beat a scan for either byte (strcspn).
+    const char* end = text + std::strlen(text);
+    while (text < end) {
+        const char* lf =
+            static_cast<const char*>(std::memchr(text, '\n', static_cast<std::size_t>(end - text)));
+        const char* runEnd = lf != nullptr ? lf : end;
+        if (!append(file, text, static_cast<std::size_t>(runEnd - text)) ||
+            (lf != nullptr && !append(file, "\r\n", 2))) {
             return false;
         }
-        std::size_t consumed = run + (lf != nullptr ? 1 : 0);
-        text += consumed;
-        size -= consumed;
+        text = lf != nullptr ? lf + 1 : end;
     }
     return true;
+}
+
+bool writeTextLine(TextFile* file, const char* text) {
+    return writeText(file, text) && append(file, "\r\n", 2);
 }

@@ -36,3 +36,6 @@ bool textFileFailed(const TextFile* file);
 // write usually shows at closeTextFile; false here when a write made during this call failed or
 // one failed before. After a failure nothing more reaches the file.
 bool writeText(TextFile* file, const char* text);
+
+// writeText of text and then of "\n", in one call: a copied line and its line end.
+bool writeTextLine(TextFile* file, const char* text);
