@@ -1,7 +1,8 @@
 # make test  - install what is missing, build everything, run every test
 # make run   - install what is missing, build and start the installer
 # make windows - build/win32/Install.exe (ships) and build/win64/Install.exe
-.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run format clean
+# make bench - Release benchmarks against their baselines, peak memory, Install.exe sizes, start time
+.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run bench format clean
 
 all: native windows
 
@@ -42,6 +43,9 @@ format:
 
 run: bootstrap
 	@tools/run.sh
+
+bench: bootstrap
+	@tools/bench.sh
 
 clean:
 	rm -rf build

@@ -7,7 +7,7 @@ packages=(
     cmake ninja-build g++ make libgtest-dev googletest libncurses-dev libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools
-    wine64 xvfb xauth x11-utils tmux procps clang-format
+    wine64 xvfb xauth x11-utils tmux procps clang-format time
 )
 
 missing=()
