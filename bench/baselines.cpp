@@ -44,7 +44,6 @@ long fgetsLoop(const std::string& nativePath) {
 }
 
 bool lineCopy(const std::string& from, const std::string& to, bool synced) {
-    unlink(to.c_str());
     std::FILE* in = std::fopen(from.c_str(), "r");
     std::FILE* out = std::fopen(to.c_str(), "w");
     std::vector<char> inBuffer(kBlock), outBuffer(kBlock);
@@ -70,7 +69,6 @@ bool lineCopy(const std::string& from, const std::string& to, bool synced) {
 }
 
 bool blockCopy(const std::string& from, const std::string& to) {
-    unlink(to.c_str());
     int in = open(from.c_str(), O_RDONLY);
     int out = open(to.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     std::vector<char> block(kBlock);

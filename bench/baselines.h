@@ -7,8 +7,9 @@
 // A plain fgets loop over the file, each line's end taken off; returns the number of lines.
 long fgetsLoop(const std::string& nativePath);
 
-// Both copies write a new file, as the installer does: an existing target is removed first,
-// since truncating a written file in place makes ext4 write it out at close.
+// Both copies are meant for a target that does not exist, as the installer writes new files:
+// truncating a written file in place makes ext4 write it out at close. The benchmarks remove the
+// target between rounds, outside the timing, as the rewrite's round puts its file back.
 
 // B1: a buffered line copy with the installer's line-end translation: each line read with
 // fgets, written back with CR LF, 64 KiB stdio buffers on both files. With `synced`, the copy

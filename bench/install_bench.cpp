@@ -2,6 +2,8 @@
 // syncs a durable install makes.
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+
 #include "bench/baselines.h"
 #include "bench/installer_session.h"
 
@@ -51,6 +53,9 @@ void lineCopySyncedB1(benchmark::State& state) {
     const std::int64_t bytes = static_cast<std::int64_t>(layOutAircraft(folder, kBenchLiveries));
     const std::string path = folder.native("aircraft/aircraft.cfg");
     for (auto _ : state) {
+        state.PauseTiming();
+        std::remove((path + "_copy").c_str());
+        state.ResumeTiming();
         if (!lineCopy(path, path + "_copy", true)) {
             state.SkipWithError("the copy failed");
         }

@@ -46,6 +46,9 @@ void lineCopyB1(benchmark::State& state) {
     Aircraft aircraft;
     const std::string path = aircraft.folder.native("aircraft/aircraft.cfg");
     for (auto _ : state) {
+        state.PauseTiming();
+        std::remove((path + "_copy").c_str());
+        state.ResumeTiming();
         if (!lineCopy(path, path + "_copy")) {
             state.SkipWithError("the copy failed");
         }
@@ -58,6 +61,9 @@ void blockCopyB0(benchmark::State& state) {
     Aircraft aircraft;
     const std::string path = aircraft.folder.native("aircraft/aircraft.cfg");
     for (auto _ : state) {
+        state.PauseTiming();
+        std::remove((path + "_copy").c_str());
+        state.ResumeTiming();
         if (!blockCopy(path, path + "_copy")) {
             state.SkipWithError("the copy failed");
         }
