@@ -3,7 +3,8 @@
 # make windows - build/win32/Install.exe (ships) and build/win64/Install.exe
 # make dist  - dist/: the Windows zip, the Debian package and SHA256SUMS
 # make screenshots - docs/images/, from both programs under Xvfb
-.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run dist format clean screenshots
+# make bench - Release benchmarks against their baselines, peak memory, Install.exe sizes, start time
+.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run dist format clean screenshots bench
 
 all: native windows
 
@@ -50,6 +51,9 @@ dist: bootstrap
 
 screenshots: bootstrap
 	@tools/make-screenshots.sh
+
+bench: bootstrap
+	@tools/bench.sh
 
 clean:
 	rm -rf build

@@ -50,7 +50,7 @@ struct Copy {
 };
 
 ResultCode writeLine(TextFile* out, const char* line) {
-    return writeText(out, line) && writeText(out, "\n") ? resultOk : ioFailure;
+    return writeTextLine(out, line) ? resultOk : ioFailure;
 }
 
 // Copies the aircraft section header and every line up to its first sim= line, which is

@@ -7,6 +7,10 @@
 
 struct TextFile;
 
+// Bytes moved per system read or write: a configuration file goes through in a few large calls
+// whatever its line count, and memory stays the same whatever its size.
+constexpr std::size_t kTextFileBufferSize = 65536;
+
 enum class TextFileMode {
     read,  // "rt": an existing file
     write, // "wt": created, or emptied when it exists
@@ -15,7 +19,9 @@ enum class TextFileMode {
 // Opens through the file-operations table; null when the file cannot be opened or created.
 TextFile* openTextFile(const char* path, TextFileMode mode);
 
-// Closes and frees the file; false when the final close failed. Null is accepted.
+// Writes out what is still buffered, then closes and frees the file. False when a write of this
+// file failed at any time, or the final close failed: a written file that closes with false must
+// not be put in place. Null is accepted.
 bool closeTextFile(TextFile* file);
 
 // fgets on a text stream: reads into buffer until after the first LF (which is stored) or until
@@ -26,6 +32,10 @@ std::size_t readTextLine(TextFile* file, char* buffer, std::size_t capacity);
 bool textFileAtEnd(const TextFile* file);
 bool textFileFailed(const TextFile* file);
 
-// Writes text with every LF stored as CR LF. The write goes to the file at once, so a failure is
-// reported by the call that failed (false), not later at close.
+// Appends text with every LF stored as CR LF. Only whole buffers go to the system, so a failed
+// write usually shows at closeTextFile; false here when a write made during this call failed or
+// one failed before. After a failure nothing more reaches the file.
 bool writeText(TextFile* file, const char* text);
+
+// writeText of text and then of "\n", in one call: a copied line and its line end.
+bool writeTextLine(TextFile* file, const char* text);

@@ -4,10 +4,10 @@
 set -euo pipefail
 
 packages=(
-    cmake ninja-build g++ make libgtest-dev googletest libncurses-dev
+    cmake ninja-build g++ make libgtest-dev googletest libncurses-dev libbenchmark-dev
     g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
     binutils-mingw-w64-i686 binutils-mingw-w64-x86-64 mingw-w64-tools
-    wine64 xvfb xauth x11-utils tmux procps clang-format
+    wine64 xvfb xauth x11-utils tmux procps clang-format time
     # make dist
     zip unzip dpkg-dev lintian
     # make screenshots: Wine's own fonts, a terminal emulator and its font, a screen grabber

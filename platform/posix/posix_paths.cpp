@@ -56,7 +56,10 @@ bool splitCorePath(const char* corePath, std::string* folder, std::string* last)
     if (last->empty()) {
         return false;
     }
-    folder->assign(lastSeparator != nullptr && isSeparator(corePath[0]) ? "/" : "");
+    folder->clear();
+    if (lastSeparator != nullptr && isSeparator(corePath[0])) {
+        folder->push_back('/');
+    }
     std::string component;
     std::string stored;
     for (const char* p = corePath; p < end;) {

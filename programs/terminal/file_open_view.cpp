@@ -57,8 +57,9 @@ PanelLayout paintFileOpenPanel(Canvas& canvas, FileOpenPanel& panel, const std::
     const int inner = frame.width - 4;
     canvas.fill(frame, Look::normal);
     canvas.frame(frame, Look::frame);
-    canvas.text(frame.row, frame.col + 2,
-                " " + title.substr(0, static_cast<std::size_t>(inner)) + " ", Look::title);
+    std::string caption = " ";
+    caption.append(title, 0, static_cast<std::size_t>(inner)).append(" ");
+    canvas.text(frame.row, frame.col + 2, caption, Look::title);
     canvas.text(frame.row + 1, left, "Look in: " + tail(panel.folder(), inner - 9), Look::normal);
 
     layout.list = {frame.row + 2, left, frame.height - 8, inner};

@@ -49,8 +49,9 @@ void paintMessageBox(Canvas& canvas, const MessageBoxLayout& layout, std::string
     canvas.fill(layout.frame, Look::normal);
     canvas.frame(layout.frame, Look::frame);
     if (!caption.empty()) {
-        canvas.text(layout.frame.row, layout.frame.col + 2, " " + std::string(caption) + " ",
-                    Look::title);
+        std::string title = " ";
+        title.append(caption).append(" ");
+        canvas.text(layout.frame.row, layout.frame.col + 2, title, Look::title);
     }
     if (layout.exclamation) {
         canvas.text(layout.textRow, layout.frame.col + 1 + kMargin, kExclamationMark, Look::title);

@@ -15,14 +15,10 @@ std::string withCrLf(const std::string& text) {
     return stored;
 }
 
-std::string tuningSectionsOnDisk(ResultCode* result) {
+std::string tuningSectionsOnDisk() {
     AircraftFolder scratch;
     TextFile* out = openTextFile(scratch.corePath("sections.txt").c_str(), TextFileMode::write);
-    const ResultCode code = writeTuningSections(out);
-    closeTextFile(out);
-    EXPECT_TRUE(result != nullptr || code == resultOk) << code;
-    if (result != nullptr) {
-        *result = code;
-    }
+    EXPECT_EQ(writeTuningSections(out), resultOk);
+    EXPECT_TRUE(closeTextFile(out));
     return scratch.readFile("sections.txt");
 }

@@ -79,8 +79,7 @@ const RewriteCase kCases[] = {
     {"ConfigCannotBeOpened", kGood, openFailed, "", false, 1},
     {"TemporaryFileCannotBeCreated", kGood, createFailed, "", false, 2},
     {"ReadFails", kGood, ioFailure, "", false, 0, 1},
-    {"CopyWriteFails", kGood, ioFailure, "", false, 0, 0, 4},
-    {"TunedSectionWriteFails", kGood, ioFailure, "", false, 0, 0, 12},
+    {"WriteFailsBeforeTheSwap", kGood, ioFailure, "", false, 0, 0, 1}, // buffered: at close
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, Rewrite, testing::ValuesIn(kCases),

@@ -7,7 +7,6 @@
 
 #include "app/installer_state.h"
 #include "tests/support/config_text.h"
-#include "tests/support/failing_file_ops.h"
 
 namespace {
 
@@ -130,17 +129,6 @@ TEST_P(TuningSections, EachFamilyWritesWhatFitsTheState) {
         EXPECT_EQ(values["TurbineEngineData/static_thrust"],
                   corvane ? " 60000.000" : (pw ? "60500.000000" : "60000.000000"));
         EXPECT_EQ(values["brakes/toe_brakes_scale"], brakes != 0 ? "0.335704" : "0.671407");
-
-        // A failed write, the first or a later one: 52 at once, with no write tried after it.
-        for (unsigned failing : {1u, 5u}) {
-            FailingFileOps ops;
-            ops.failWriteNumber(failing);
-            ResultCode result = resultOk;
-            const std::string written = tuningSectionsOnDisk(&result);
-            EXPECT_EQ(result, ioFailure) << "write " << failing;
-            EXPECT_EQ(ops.callCount(FileCall::write), failing);
-            EXPECT_TRUE(written.size() < stored.size() && stored.starts_with(written));
-        }
     }
 }
 
