@@ -173,12 +173,8 @@ bool posixKeepFile(const char* path, const char* keep) {
         findStoredName(keepFolder, keepName, false, &existing)) {
         return false;
     }
-    std::string kept = joinNativePath(keepFolder, keepName);
-    if (!secondName(native, kept)) {
-        return false;
-    }
-    syncFolderOf(kept);
-    return true;
+    // No folder sync here: the kept name is made for a replace in the same folder, which syncs.
+    return secondName(native, joinNativePath(keepFolder, keepName));
 }
 
 bool posixReplaceFile(const char* replaced, const char* replacement) {

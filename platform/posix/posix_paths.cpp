@@ -2,6 +2,7 @@
 #include "platform/posix/posix_paths.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 #include <cstring>
 
@@ -104,6 +105,13 @@ std::string joinNativePath(const std::string& folder, const std::string& name) {
 
 bool findStoredName(const std::string& folder, const std::string& pattern, bool wildcards,
                     std::string* stored) {
+    // The exact name wins over one that differs only in case, as Windows and Wine resolve; it is
+    // found without listing the folder.
+    struct stat status;
+    if (!wildcards && lstat(joinNativePath(folder, pattern).c_str(), &status) == 0) {
+        stored->assign(pattern);
+        return true;
+    }
     DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
     if (dir == nullptr) {
         return false;
@@ -113,12 +121,6 @@ bool findStoredName(const std::string& folder, const std::string& pattern, bool 
         std::string_view name = entry->d_name;
         if (name == "." || name == "..") {
             continue;
-        }
-        // The exact name wins over one that differs only in case, as Windows and Wine resolve.
-        if (!wildcards && name == pattern) {
-            stored->assign(name);
-            found = true;
-            break;
         }
         bool match = wildcards ? matchesPatternNoCase(pattern, name) : equalsNoCase(pattern, name);
         // Listing order is arbitrary here, so the first match is the least in a fixed order.
