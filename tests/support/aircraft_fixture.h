@@ -1,6 +1,7 @@
 // A real aircraft folder in a temporary folder, built file by file for tests.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -36,6 +37,14 @@ public:
     void addFile(const std::string& name, std::uintmax_t size) {
         writeFile(name, "");
         std::filesystem::resize_file(nativePath(name), size);
+    }
+    // Whatever stands under the name makes way for a file, a folder (name ending in '\\') or,
+    // with bytes "-> target", a link to that name in this folder.
+    void put(const std::string& name, const std::string& bytes) {
+        std::filesystem::remove_all(nativePath(name));
+        std::string relative = name;
+        std::replace(relative.begin(), relative.end(), '\\', '/');
+        root_.put(relative, bytes);
     }
     std::string readFile(const std::string& name) const { return readNativeFile(nativePath(name)); }
     // Windows form, as the installer's fields hold paths.

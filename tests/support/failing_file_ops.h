@@ -1,25 +1,50 @@
-// A test back end over the live file-operations table: fails the Nth call, as a full disk would.
+// A test back end over the live file-operations table: fails a chosen call, as a full disk or a
+// vanished drive would, and shows the disk before every call, as a crash there would leave it.
 #pragma once
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
 
 #include "platform/platform.h"
 
-enum class FileCall { open, read, write };
+enum class FileCall { find, copy, keep, replace, remove, open, read, write, close };
 
-// Installs itself and puts the saved table back when destroyed; one at a time. Calls count from
-// 1 per kind; the failing one (0: none) gives null, -1 or false without reaching the real table.
+// Installs itself and puts the saved table back when destroyed; one at a time. A failing call
+// gives false, null or -1 without reaching the real table (a failing close still closes).
 class FailingFileOps {
 public:
+    struct Call {
+        FileCall kind;
+        std::string path; // the first path it names; for read, write and close the opened one
+    };
+
     FailingFileOps();
     ~FailingFileOps();
     FailingFileOps(const FailingFileOps&) = delete;
     FailingFileOps& operator=(const FailingFileOps&) = delete;
 
-    void failOpenNumber(unsigned n) { failAt[int(FileCall::open)] = n; }
-    void failReadNumber(unsigned n) { failAt[int(FileCall::read)] = n; }
-    void failWriteNumber(unsigned n) { failAt[int(FileCall::write)] = n; }
-    // Calls of that kind so far, the failed one included.
-    unsigned callCount(FileCall kind) const { return calls[int(kind)]; }
+    // Fails the call with that number, counted from 1 over every entry (0: none) ...
+    void failCall(std::size_t number) { failAt_ = number; }
+    // ... or the Nth call of one kind.
+    void failNth(FileCall kind, unsigned n) { failKind_[kind] = n; }
+    // Called before each call, with the calls so far and the one about to be made last.
+    std::function<void(const std::vector<Call>&)> beforeCall;
+
+    const std::vector<Call>& calls() const { return calls_; }
+    unsigned callCount(FileCall kind) const;
+
+    // For the wrapper: records the call and says whether it fails.
+    bool enter(FileCall kind, std::string path);
+    std::string pathOf(RawFile* file) const;
+    void opened(RawFile* file, const char* path) { open_[file] = path; }
 
     FileOps saved;
-    unsigned calls[3] = {}, failAt[3] = {};
+
+private:
+    std::vector<Call> calls_;
+    std::size_t failAt_ = 0;
+    std::map<FileCall, unsigned> failKind_;
+    std::map<RawFile*, std::string> open_;
 };

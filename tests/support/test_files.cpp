@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
 
 #if defined(_WIN32)
@@ -30,8 +29,11 @@ void writeNativeFile(const std::string& nativePath, const std::string& bytes) {
 }
 
 std::string readNativeFile(const std::string& nativePath) {
-    std::ifstream in(nativePath, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ifstream in(nativePath, std::ios::binary | std::ios::ate);
+    std::string bytes(in ? static_cast<std::size_t>(in.tellg()) : 0, '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    return in ? bytes : std::string();
 }
 
 #if defined(_WIN32)

@@ -13,7 +13,7 @@ std::string readAll(const std::string& bytes, unsigned failingRead) {
     TestFolder folder;
     folder.put("aircraft.cfg", bytes);
     FailingFileOps failing;
-    failing.failReadNumber(failingRead);
+    failing.failNth(FileCall::read, failingRead);
     TextFile* file = openTextFile(folder.core("aircraft.cfg").c_str(), TextFileMode::read);
     char buffer[kLineCapacity];
     std::string reads;

@@ -42,8 +42,8 @@ TEST_P(Scan, ResultAndState) {
     std::strcpy(installerState.simName, "earlier");
     installerState.modelVersion = kEarlier;
     FailingFileOps failing;
-    failing.failOpenNumber(c.failingOpen);
-    failing.failReadNumber(c.failingRead);
+    failing.failNth(FileCall::open, c.failingOpen);
+    failing.failNth(FileCall::read, c.failingRead);
 
     EXPECT_EQ(scanAircraftConfig(installerState.aircraftCfgPath), c.code);
     EXPECT_EQ(installerState.simName, c.simName);

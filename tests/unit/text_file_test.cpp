@@ -42,7 +42,7 @@ TEST(TextFile, WritesWholeBuffersWithCrLfAndReportsAFailedOneAtClose) {
         TestFolder folder;
         folder.put("OUT.TXT", std::string(2 * kTextFileBufferSize, 'o'));
         FailingFileOps ops;
-        ops.failWriteNumber(failing);
+        ops.failNth(FileCall::write, failing);
         TextFile* file = openTextFile(folder.core("out.txt").c_str(), TextFileMode::write);
         ASSERT_NE(file, nullptr);
         for (const std::string& text : texts) {
@@ -59,7 +59,7 @@ TEST(TextFile, ReadErrorIsNoEndAndLosesTheCutLine) {
     TestFolder folder;
     folder.put("in.cfg", std::string(kTextFileBufferSize + 1000, 's') + "\r\nnext\r\n");
     FailingFileOps failing;
-    failing.failReadNumber(2); // the first line spans two reads; the second fails
+    failing.failNth(FileCall::read, 2); // the first line spans two reads; the second fails
     TextFile* in = openTextFile(folder.core("in.cfg").c_str(), TextFileMode::read);
     ASSERT_NE(in, nullptr);
     std::vector<char> line(2 * kTextFileBufferSize, 's');
