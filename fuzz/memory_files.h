@@ -1,0 +1,52 @@
+// An in-memory file system behind the file-operations table, so that a fuzz run touches no disk
+// and can see what the core left behind: every entry, every file still open, injected faults.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace memory_files {
+
+// Puts the in-memory operations into the live table and empties the file system. Paths are in
+// Windows form and compared without regard to ASCII letter case, as the real back ends do.
+void reset();
+
+void addFolder(const std::string& path);
+void addFile(const std::string& path, std::string_view bytes);
+// A file whose find-first size is `size` though it holds no bytes (a model file).
+void addSizedFile(const std::string& path, std::uint32_t size);
+
+// Every entry by its stored path: a file's bytes, or "<folder>".
+std::map<std::string, std::string> snapshot();
+int openFiles();
+
+// Faults and short reads for the next operations; counts start at 1 with reset (0: none).
+struct Faults {
+    unsigned failRead = 0;
+    unsigned failWrite = 0;
+    std::uint32_t shortReads = 0; // non-zero: each read returns a pseudo-random 1..size bytes
+    bool readFailed = false, writeFailed = false; // set when the fault happened
+};
+Faults& faults();
+
+} // namespace memory_files
+
+// The fuzzers' one way to report a broken property: the message and an abort, which libFuzzer
+// keeps as a crash with its input.
+[[noreturn]] void fuzzFailure(const char* what, std::string_view input);
+inline void fuzzCheck(bool holds, const char* what, std::string_view input) {
+    if (!holds) {
+        fuzzFailure(what, input);
+    }
+}
+
+// FNV-1a: choices a run makes (faults, state) come from its input, so a crash file replays it.
+inline std::uint32_t inputHash(std::string_view bytes) {
+    std::uint32_t hash = 2166136261u;
+    for (char c : bytes) {
+        hash = (hash ^ static_cast<unsigned char>(c)) * 16777619u;
+    }
+    return hash;
+}
