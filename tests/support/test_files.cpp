@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <random>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -27,7 +27,9 @@ void writeNativeFile(const std::string& nativePath, const std::string& bytes) {
 
 std::string readNativeFile(const std::string& nativePath) {
     std::ifstream in(nativePath, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::ostringstream bytes; // in one piece: model files are megabytes
+    bytes << in.rdbuf();
+    return bytes.str();
 }
 
 FileTree snapshotTree(const std::string& nativeFolder) {
