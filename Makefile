@@ -1,7 +1,8 @@
 # make test  - install what is missing, build everything, run every test
 # make run   - install what is missing, build and start the installer
 # make windows - build/win32/Install.exe (ships) and build/win64/Install.exe
-.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run format clean
+# make fuzz  - each fuzz target for FUZZ_SECONDS, then ROUND_TRIPS generated install round trips
+.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-fuzz test-windows fuzz run format clean
 
 all: native windows
 
@@ -32,7 +33,16 @@ test-native: native
 test-windows: windows
 	ctest --preset win64
 
-test: format-check test-native test-windows
+# The fuzz targets for 20 s each; `make fuzz` runs them as long as asked.
+test-fuzz: bootstrap
+	tools/fuzz.sh 20
+
+FUZZ_SECONDS ?= 600
+ROUND_TRIPS ?= 500
+fuzz: bootstrap
+	tools/fuzz.sh $(FUZZ_SECONDS) $(ROUND_TRIPS)
+
+test: format-check test-native test-fuzz test-windows
 
 format-check: bootstrap
 	@tools/check-format.sh
