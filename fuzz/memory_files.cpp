@@ -26,7 +26,6 @@ struct Handle {
 
 std::map<std::string, Entry> entries; // by path in upper case: case-insensitive name order
 int openCount = 0;
-unsigned readCount = 0, writeCount = 0;
 Faults active;
 
 std::string folded(std::string_view path) {
@@ -133,6 +132,10 @@ bool deleteEntry(const char* path) {
 }
 
 RawFile* openEntry(const char* path, FileAccess access) {
+    if (++active.opens == active.failOpen) {
+        active.openFailed = true;
+        return nullptr;
+    }
     Entry* file = lookup(path, false);
     if (access == FileAccess::write) {
         if (file == nullptr && canCreate(path)) {
@@ -152,7 +155,7 @@ RawFile* openEntry(const char* path, FileAccess access) {
 std::ptrdiff_t readEntry(RawFile* raw, void* buffer, std::size_t size) {
     Handle* handle = reinterpret_cast<Handle*>(raw);
     auto file = entries.find(handle->key);
-    if (++readCount == active.failRead || file == entries.end()) {
+    if (++active.reads == active.failRead || file == entries.end()) {
         active.readFailed = true;
         return -1;
     }
@@ -170,7 +173,7 @@ std::ptrdiff_t readEntry(RawFile* raw, void* buffer, std::size_t size) {
 
 bool writeEntry(RawFile* raw, const void* data, std::size_t size) {
     auto file = entries.find(reinterpret_cast<Handle*>(raw)->key);
-    if (++writeCount == active.failWrite || file == entries.end()) {
+    if (++active.writes == active.failWrite || file == entries.end()) {
         active.writeFailed = true;
         return false;
     }
@@ -189,7 +192,6 @@ bool closeEntry(RawFile* raw) {
 void reset() {
     entries.clear();
     openCount = 0;
-    readCount = writeCount = 0;
     active = Faults{};
 }
 

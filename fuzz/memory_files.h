@@ -22,12 +22,13 @@ void addSizedFile(const std::string& path, std::uint32_t size);
 std::map<std::string, std::string> snapshot();
 int openFiles();
 
-// Faults and short reads for the next operations; counts start at 1 with reset (0: none).
+// Faults and short reads for the operations that follow; calls count from 1 from when the record
+// is set (0: no fault).
 struct Faults {
-    unsigned failRead = 0;
-    unsigned failWrite = 0;
+    unsigned failOpen = 0, failRead = 0, failWrite = 0;
     std::uint32_t shortReads = 0; // non-zero: each read returns a pseudo-random 1..size bytes
-    bool readFailed = false, writeFailed = false; // set when the fault happened
+    unsigned opens = 0, reads = 0, writes = 0;
+    bool openFailed = false, readFailed = false, writeFailed = false; // the fault happened
 };
 Faults& faults();
 
