@@ -99,18 +99,12 @@ bool findEntry(const char* pathOrPattern, FindResult* result) {
 
 bool copyEntry(const char* from, const char* to) {
     const Entry* source = lookup(from, false);
-    if (source == nullptr || lookup(to, true) != nullptr) {
-        return false;
-    }
-    if (Entry* target = lookup(to, false)) {
-        target->bytes = source->bytes, target->size = source->size;
-        return true;
-    }
-    if (!canCreate(to)) {
+    const Entry* target = lookup(to, false);
+    if (source == nullptr || (target == nullptr && !canCreate(to))) {
         return false;
     }
     Entry copy = *source;
-    copy.path = to;
+    copy.path = target == nullptr ? to : target->path;
     entries[folded(to)] = copy;
     return true;
 }
@@ -155,7 +149,10 @@ RawFile* openEntry(const char* path, FileAccess access) {
 std::ptrdiff_t readEntry(RawFile* raw, void* buffer, std::size_t size) {
     Handle* handle = reinterpret_cast<Handle*>(raw);
     auto file = entries.find(handle->key);
-    if (++active.reads == active.failRead || file == entries.end()) {
+    if (file == entries.end()) {
+        return -1;
+    }
+    if (++active.reads == active.failRead) {
         active.readFailed = true;
         return -1;
     }
@@ -173,7 +170,10 @@ std::ptrdiff_t readEntry(RawFile* raw, void* buffer, std::size_t size) {
 
 bool writeEntry(RawFile* raw, const void* data, std::size_t size) {
     auto file = entries.find(reinterpret_cast<Handle*>(raw)->key);
-    if (++active.writes == active.failWrite || file == entries.end()) {
+    if (file == entries.end()) {
+        return false;
+    }
+    if (++active.writes == active.failWrite) {
         active.writeFailed = true;
         return false;
     }
@@ -199,12 +199,8 @@ void addFolder(const std::string& path) {
     entries[folded(path)] = Entry{path, true, "", std::nullopt};
 }
 
-void addFile(const std::string& path, std::string_view bytes) {
-    entries[folded(path)] = Entry{path, false, std::string(bytes), std::nullopt};
-}
-
-void addSizedFile(const std::string& path, std::uint32_t size) {
-    entries[folded(path)] = Entry{path, false, "", size};
+void addFile(const std::string& path, std::string_view bytes, std::optional<std::uint32_t> size) {
+    entries[folded(path)] = Entry{path, false, std::string(bytes), size};
 }
 
 std::map<std::string, std::string> snapshot() {

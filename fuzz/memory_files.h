@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -14,9 +15,9 @@ namespace memory_files {
 void reset();
 
 void addFolder(const std::string& path);
-void addFile(const std::string& path, std::string_view bytes);
-// A file whose find-first size is `size` though it holds no bytes (a model file).
-void addSizedFile(const std::string& path, std::uint32_t size);
+// With a size, find-first gives that size whatever the bytes (a model file of megabytes).
+void addFile(const std::string& path, std::string_view bytes,
+             std::optional<std::uint32_t> size = std::nullopt);
 
 // Every entry by its stored path: a file's bytes, or "<folder>".
 std::map<std::string, std::string> snapshot();

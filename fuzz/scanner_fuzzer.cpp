@@ -23,29 +23,20 @@ void layOut(std::string_view input) {
     addFolder("C:\\A");
     addFile(kCfg, input);
     addFolder("C:\\A\\model");
-    addSizedFile("C:\\A\\model\\MD11PG_1.mdl", 4127528);
+    addFile("C:\\A\\model\\MD11PG_1.mdl", "", 4127528);
     addFolder("C:\\A\\Model.B");
-    addSizedFile("C:\\A\\Model.B\\MD11PG_2.MDL", 4123512);
+    addFile("C:\\A\\Model.B\\MD11PG_2.MDL", "", 4123512);
     addFolder("C:\\A\\MODEL.c");
-    addSizedFile("C:\\A\\MODEL.c\\md11CF.mdl", 3153900);
+    addFile("C:\\A\\MODEL.c\\md11CF.mdl", "", 3153900);
     addFolder("C:\\A\\model.e");
     addFile("C:\\A\\model.f", "");
 }
 
 bool isAllowed(ResultCode code) {
-    switch (code) {
-    case resultOk:
-    case lineTooLong:
-    case endOfFile:
-    case simMismatch:
-    case modelMismatch:
-    case panelNotEmpty:
-    case uiTypeMismatch:
-    case modelFileMissing:
-        return true;
-    default:
-        return code == ioFailure && memory_files::faults().readFailed;
-    }
+    const ResultCode codes[] = {resultOk,      lineTooLong,   endOfFile,      simMismatch,
+                                modelMismatch, panelNotEmpty, uiTypeMismatch, modelFileMissing};
+    return std::ranges::count(codes, code) == 1 ||
+           (code == ioFailure && memory_files::faults().readFailed);
 }
 
 } // namespace

@@ -55,7 +55,7 @@ std::string configuration(Maker& make, const std::string& sim, const std::string
     make.addNoise(lines);
     const std::string uiType = make.oneOf({"MD11", "MD-11", "McDonnell Douglas MD-11"});
     for (int i = 0, sections = 1 + make.below(4); i < sections; ++i) {
-        lines.push_back("[" + make.anyCase("fltsim") + "." + std::to_string(i) + "]");
+        lines.push_back(make.anyCase("[fltsim.") + std::to_string(i) + "]");
         const std::pair<const char*, std::string> keys[] = {
             {"title=", "MD-11 " + std::to_string(i)},
             {"sim=", make.anyCase(sim)},
@@ -67,7 +67,7 @@ std::string configuration(Maker& make, const std::string& sim, const std::string
             lines.push_back(make.anyCase(key) + value);
         }
     }
-    lines.push_back("[" + make.anyCase("General") + "]" + make.oneOf({"", " // the aircraft"}));
+    lines.push_back(make.anyCase("[General]") + make.oneOf({"", " // the aircraft"}));
     lines.push_back("atc_type=MD11");
     make.addNoise(lines);
     for (int n = make.below(4); n > 0; --n) {
