@@ -4,7 +4,8 @@
 # make dist  - dist/: the Windows zip, the Debian package and SHA256SUMS
 # make screenshots - docs/images/, from both programs under Xvfb
 # make bench - Release benchmarks against their baselines, peak memory, Install.exe sizes, start time
-.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-windows run dist format clean screenshots bench
+# make fuzz  - each fuzz target for FUZZ_SECONDS, then ROUND_TRIPS generated install round trips
+.PHONY: format-check all bootstrap native win64 win32 windows test test-native test-fuzz test-windows fuzz run dist format clean screenshots bench
 
 all: native windows
 
@@ -35,7 +36,16 @@ test-native: native
 test-windows: windows
 	ctest --preset win64
 
-test: format-check test-native test-windows
+# The fuzz targets for 20 s each; `make fuzz` runs them as long as asked.
+test-fuzz: bootstrap
+	tools/fuzz.sh 20
+
+FUZZ_SECONDS ?= 600
+ROUND_TRIPS ?= 500
+fuzz: bootstrap
+	tools/fuzz.sh $(FUZZ_SECONDS) $(ROUND_TRIPS)
+
+test: format-check test-native test-fuzz test-windows
 
 format-check: bootstrap
 	@tools/check-format.sh

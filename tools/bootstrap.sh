@@ -12,6 +12,8 @@ packages=(
     zip unzip dpkg-dev lintian
     # make screenshots: Wine's own fonts, a terminal emulator and its font, a screen grabber
     fonts-wine xterm fonts-dejavu-core imagemagick
+    # make fuzz and the fuzz tests of make test
+    clang libclang-rt-14-dev
 )
 
 missing=()
