@@ -188,7 +188,8 @@ enum class FileAccess {
 //     changed, so a file that was put in place survives a power cut.
 struct FileOps {
     // A plain path (existence) or a pattern with * and ? in its last component: the first
-    // matching entry in case-insensitive name order. False when nothing matches.
+    // matching entry in case-insensitive name order. False when nothing matches; a link that
+    // leads nowhere is not found (Windows programs under Wine never see one).
     bool (*findFirst)(const char* pathOrPattern, FindResult* result);
     // Makes `to` a new file with the bytes of `from`, replacing a file of that name. False on
     // failure; `to` may then be missing or incomplete, never a link's target written.

@@ -24,6 +24,7 @@ namespace {
 // What the core sees of an entry: a link is reported as such, with the kind of its target.
 struct EntryStatus {
     bool exists, isLink, isDirectory, readOnly;
+    bool dangling; // a link that leads nowhere
     off_t size;
 };
 
@@ -36,9 +37,7 @@ EntryStatus entryStatus(const std::string& native) {
     entry.exists = true;
     entry.isLink = S_ISLNK(status.st_mode);
     // A dangling link still is an entry of its folder, with the link's own status.
-    if (entry.isLink) {
-        stat(native.c_str(), &status);
-    }
+    entry.dangling = entry.isLink && stat(native.c_str(), &status) != 0;
     entry.isDirectory = S_ISDIR(status.st_mode);
     // Read-only as Windows (and Wine over a POSIX disk) sees it: nobody may write to it.
     entry.readOnly = (status.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
@@ -64,8 +63,10 @@ bool posixFindFirst(const char* pathOrPattern, FindResult* result) {
     if (!findStoredName(folder, last, pattern, &name) && pattern) {
         return false;
     }
+    // A link that leads nowhere is not found, as Windows programs under Wine do not see it;
+    // it still stops any write under its name.
     EntryStatus entry = entryStatus(joinNativePath(folder, name));
-    if (name.size() >= sizeof result->name || !entry.exists) {
+    if (name.size() >= sizeof result->name || !entry.exists || entry.dangling) {
         return false;
     }
     std::memcpy(result->name, name.c_str(), name.size() + 1);

@@ -123,6 +123,11 @@ bool findStoredName(const std::string& folder, const std::string& pattern, bool 
             continue;
         }
         bool match = wildcards ? matchesPatternNoCase(pattern, name) : equalsNoCase(pattern, name);
+        // A pattern lists only what can be reached: a link that leads nowhere is passed over.
+        if (match && wildcards &&
+            stat(joinNativePath(folder, std::string(name)).c_str(), &status) != 0) {
+            continue;
+        }
         // Listing order is arbitrary here, so the first match is the least in a fixed order.
         if (match && (!found || compareNamesNoCase(name, *stored) < 0)) {
             stored->assign(name);

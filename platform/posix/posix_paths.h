@@ -25,7 +25,8 @@ std::string joinNativePath(const std::string& folder, const std::string& name);
 // True when some entry of `folder` other than "." and ".." matches `pattern` without regard to
 // case; `*` matches any run of characters and `?` exactly one when `wildcards` is set. The
 // stored name goes to `stored`: without wildcards the exact name when it exists, else (and for
-// patterns) the first match in case-insensitive order (then byte order).
+// patterns) the first match in case-insensitive order (then byte order). A pattern passes over
+// a link that leads nowhere.
 // False as well when the folder cannot be listed.
 bool findStoredName(const std::string& folder, const std::string& pattern, bool wildcards,
                     std::string* stored);
