@@ -3,68 +3,47 @@
 // outside the aircraft folder changes, and the message is the one that failure calls for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
-#include <optional>
 #include <set>
 
 #include "analysis/result_codes.h"
 #include "tests/support/failing_file_ops.h"
-#include "tests/support/install_fixture.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/main_dialog_fixture.h"
 
 namespace {
 
-using Call = FailingFileOps::Call;
-
-// The files of the user's that an install replaces, each kept under its own name + _ORIGINAL.
-const char* const kUserFiles[] = {"aircraft.cfg", "Panel/Panel.cfg", "Sound/sound.cfg"};
+using enum FileCall;
+const char* const kKinds[] = {"find", "copy", "keep",  "replace", "delete",
+                              "open", "read", "write", "close"};
 const std::string kNotInstalled = "\n\nPanel is not installed and your\naircraft was not modified.";
 const std::string kImpossible = " file missing !!!\n\nImpossible to uninstall.";
 
-std::optional<std::string> contentOf(const AircraftFolder& folder, const std::string& name) {
-    std::string native = folder.nativePath(toCorePath(name));
-    return fs::exists(native) ? std::optional(readNativeFile(native)) : std::nullopt;
-}
-
-// Each user file's bytes under its own name and under its kept name.
-using UserFiles = std::vector<std::pair<std::optional<std::string>, std::optional<std::string>>>;
+// The user's files that an install replaces, each under its own name and its kept name; "" for
+// none (none of them is empty).
+using UserFiles = std::array<std::string, 6>;
 UserFiles userFiles(const AircraftFolder& folder) {
+    const std::string names[] = {"aircraft.cfg", "Panel\\Panel.cfg", "Sound\\sound.cfg"};
     UserFiles files;
-    for (const char* name : kUserFiles) {
-        files.emplace_back(contentOf(folder, name),
-                           contentOf(folder, name + std::string("_ORIGINAL")));
+    for (int i = 0; i < 3; ++i) {
+        files[2 * i] = folder.readFile(names[i]);
+        files[2 * i + 1] = folder.readFile(names[i] + "_ORIGINAL");
     }
     return files;
 }
 
-// At every instant each file is there under its own name, with its bytes from before or from
-// after the command, and the user's own bytes are under one of its two names.
-void expectNothingLost(const UserFiles& before, const UserFiles& after, bool uninstall,
-                       const UserFiles& now, const std::string& where) {
-    for (std::size_t i = 0; i < now.size(); ++i) {
-        SCOPED_TRACE(where + ", " + kUserFiles[i]);
-        const auto& own = now[i].first;
-        const auto& users = uninstall ? after[i].first : before[i].first;
-        EXPECT_TRUE(own.has_value() && (own == before[i].first || own == after[i].first));
-        EXPECT_TRUE(users == own || users == now[i].second);
+// Each file is there under its own name, with its bytes from before or from after the command,
+// and the user's own bytes are under one of its two names.
+void expectNothingLost(const UserFiles& before, const UserFiles& after, const UserFiles& now,
+                       bool uninstall, const std::string& where) {
+    for (int i = 0; i < 6; i += 2) {
+        const std::string& users = (uninstall ? after : before)[i];
+        EXPECT_TRUE(!now[i].empty() && (now[i] == before[i] || now[i] == after[i])) << where << i;
+        EXPECT_TRUE(users == now[i] || users == now[i + 1]) << where << i;
     }
-}
-
-bool endsWith(const std::string& path, const std::string& suffix) {
-    return path.ends_with(suffix);
-}
-
-// The number of the first call of that kind on a path that ends so.
-std::size_t firstCall(const std::vector<Call>& calls, FileCall kind, const std::string& suffix) {
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-        if (calls[i].kind == kind && endsWith(calls[i].path, suffix)) {
-            return i + 1;
-        }
-    }
-    return 0;
 }
 
 std::string rewriteMessage(ResultCode code) {
@@ -73,61 +52,47 @@ std::string rewriteMessage(ResultCode code) {
     return message;
 }
 
-// The box that a failure of call n shows, or "" for success: Install reports a failure only up
-// to its rewrite of aircraft.cfg.
-std::string installMessage(const std::vector<Call>& calls, std::size_t n) {
-    const Call& call = calls[n - 1];
-    const bool config = endsWith(call.path, "aircraft.cfg"),
-               temp = endsWith(call.path, "aircraft.cf_");
-    if (n == firstCall(calls, FileCall::find, "Panel\\Panel.cfg")) {
+// The box that a failure of call n of the clean run shows, or "" for success: Install reports a
+// failure only up to its rewrite of aircraft.cfg, Uninstall only its three checks.
+std::string expectedMessage(const std::vector<FailingFileOps::Call>& calls, std::size_t n,
+                            bool uninstall) {
+    const FailingFileOps::Call& call = calls[n - 1];
+    const auto firstFind = [&](const char* suffix) {
+        return std::ranges::find_if(calls, [&](const FailingFileOps::Call& c) {
+                   return c.kind == find && c.path.ends_with(suffix);
+               }) == calls.begin() + (n - 1);
+    };
+    const auto on = [&](const char* suffix, std::initializer_list<FileCall> kinds) {
+        return call.path.ends_with(suffix) && std::ranges::find(kinds, call.kind) != kinds.end();
+    };
+    if (uninstall) {
+        return firstFind("aircraft.cfg_ORIGINAL")       ? "Original \"aircraft.cfg\"" + kImpossible
+               : firstFind("MD-11_zrk.air")             ? "Original AIR" + kImpossible
+               : firstFind("Panel\\Panel.cfg_ORIGINAL") ? "Original \"Panel.cfg\"" + kImpossible
+                                                        : "";
+    }
+    if (firstFind("Panel\\Panel.cfg")) {
         return "Unable to found original \"Panel.cfg\" file !!!" + kNotInstalled;
     }
-    if (call.kind == FileCall::keep && endsWith(call.path, "Panel\\Panel.cfg")) {
+    if (on("Panel\\Panel.cfg", {keep})) {
         return "Unable to rename original \"Panel.cfg\" file !!!" + kNotInstalled;
     }
-    if ((endsWith(call.path, "Panel\\Panel.cf_") && call.kind != FileCall::find) ||
-        (call.kind == FileCall::replace && endsWith(call.path, "Panel\\Panel.cfg"))) {
+    if (on("Panel\\Panel.cf_", {open, write, close}) || on("Panel\\Panel.cfg", {replace})) {
         return "Unable to create new \"Panel.cfg\" file !!!" + kNotInstalled;
     }
-    if (call.kind == FileCall::open && (config || temp)) {
-        return rewriteMessage(config ? openFailed : createFailed);
+    if (on("aircraft.cfg", {open}) || on("aircraft.cf_", {open})) {
+        return rewriteMessage(on("aircraft.cfg", {open}) ? openFailed : createFailed);
     }
-    bool written = call.kind == FileCall::write || call.kind == FileCall::close;
-    if ((config && (call.kind == FileCall::read || call.kind == FileCall::keep ||
-                    call.kind == FileCall::replace)) ||
-        (temp && written)) {
+    if (on("aircraft.cfg", {read, keep, replace}) || on("aircraft.cf_", {write, close})) {
         return rewriteMessage(ioFailure);
     }
     return "";
 }
 
-// Uninstall reports only its three checks.
-std::string uninstallMessage(const std::vector<Call>& calls, std::size_t n) {
-    if (n == firstCall(calls, FileCall::find, "aircraft.cfg_ORIGINAL")) {
-        return "Original \"aircraft.cfg\"" + kImpossible;
-    }
-    if (n == firstCall(calls, FileCall::find, "MD-11_zrk.air")) {
-        return "Original AIR" + kImpossible;
-    }
-    if (n == firstCall(calls, FileCall::find, "Panel\\Panel.cfg_ORIGINAL")) {
-        return "Original \"Panel.cfg\"" + kImpossible;
-    }
-    return "";
-}
-
-const char* const kKinds[] = {"find", "copy", "keep",  "replace", "delete",
-                              "open", "read", "write", "close"};
-
-class FaultPointsTest : public InstallFixture {
+class FaultPointsTest : public MainDialogTest {
 protected:
-    void SetUp() override {
-        InstallFixture::SetUp();
-        addSoundFolder();
-        outside_ = fs::path(startFolder()).parent_path().string();
-    }
-
     // A fresh aircraft of that family, chosen, with the engine sounds and the load editor or
-    // neither; installed and chosen again for an Uninstall.
+    // neither; for an Uninstall installed and chosen again.
     std::unique_ptr<AircraftFolder> prepare(const Family& family, bool extras, bool installed) {
         auto folder = std::make_unique<AircraftFolder>();
         layOut(*folder, family);
@@ -149,29 +114,25 @@ protected:
         auto clean = prepare(family, extras, uninstall);
         const UserFiles before = userFiles(*clean);
         std::vector<UserFiles> crashes;
-        std::vector<Call> calls;
+        std::vector<FailingFileOps::Call> calls;
         {
             FailingFileOps ops;
-            ops.beforeCall = [&](const std::vector<Call>&) {
-                crashes.push_back(userFiles(*clean));
-            };
+            ops.beforeCall = [&](const auto&) { crashes.push_back(userFiles(*clean)); };
             click(command);
             calls = ops.calls();
         }
         const UserFiles after = userFiles(*clean);
-        const FileTree done = clean->tree();
         for (std::size_t i = 0; i < crashes.size(); ++i) {
-            expectNothingLost(before, after, uninstall, crashes[i],
+            expectNothingLost(before, after, crashes[i], uninstall,
                               "crash at call " + std::to_string(i + 1));
         }
         crashPoints += crashes.size();
-        const FileTree outside = snapshotTree(outside_);
+        const FileTree done = clean->tree(), outside = snapshotTree(outside_);
         for (std::size_t n = 1; n <= calls.size(); ++n) {
-            const Call& call = calls[n - 1];
-            const std::string where = std::string(family.name) +
-                                      (extras ? " with extras, " : ", ") + kKinds[int(call.kind)] +
-                                      " " + call.path;
-            SCOPED_TRACE(where);
+            const std::string what = std::string(uninstall ? "Uninstall: " : "Install: ") +
+                                     kKinds[int(calls[n - 1].kind)] + " " +
+                                     calls[n - 1].path.substr(clean->corePath("").size());
+            SCOPED_TRACE(std::string(family.name) + (extras ? " with extras, " : ", ") + what);
             auto folder = prepare(family, extras, uninstall);
             const FileTree untouched = folder->tree();
             {
@@ -179,31 +140,27 @@ protected:
                 ops.failCall(n);
                 click(command);
             }
-            std::string message = uninstall ? uninstallMessage(calls, n) : installMessage(calls, n);
+            const std::string message = expectedMessage(calls, n, uninstall);
             expectOnlyNotice(message);
             if (!message.empty()) {
                 EXPECT_EQ(folder->tree(), untouched); // "your aircraft was not modified"
             } else if (folder->tree() != done) {
-                std::string name = call.path.substr(clean->corePath("").size());
-                unreported.insert(std::string(uninstall ? "Uninstall: " : "Install: ") +
-                                  kKinds[int(call.kind)] + " " + name);
+                unreported.insert(what);
             }
-            expectNothingLost(before, after, uninstall, userFiles(*folder), "after");
+            expectNothingLost(before, after, userFiles(*folder), uninstall, "after");
             EXPECT_EQ(snapshotTree(outside_), outside);
         }
         return calls.size();
     }
 
+    const std::string outside_ = std::filesystem::path(startFolder()).parent_path().string();
     std::size_t crashPoints = 0;
     std::set<std::string> unreported; // success shown over a failed step, as the rules have it
-
-private:
-    std::string outside_;
 };
 
 TEST_F(FaultPointsTest, NoFailureOrCrashLosesTheUsersFiles) {
-    std::size_t install = 0;
-    std::size_t uninstall = 0;
+    addSoundFolder();
+    std::size_t install = 0, uninstall = 0;
     for (const Family* family : {&kFamilies[0], &kFamilies[1], &kFamilies[4]}) {
         for (bool extras : {false, true}) {
             install += tryEveryFault(*family, extras, IDC_INSTALL);
