@@ -19,8 +19,6 @@ namespace {
 using enum FileCall;
 const char* const kKinds[] = {"find", "copy", "keep",  "replace", "delete",
                               "open", "read", "write", "close"};
-const std::string kNotInstalled = "\n\nPanel is not installed and your\naircraft was not modified.";
-const std::string kImpossible = " file missing !!!\n\nImpossible to uninstall.";
 
 // The user's files that an install replaces, each under its own name and its kept name; "" for
 // none (none of them is empty).
@@ -46,12 +44,6 @@ void expectNothingLost(const UserFiles& before, const UserFiles& after, const Us
     }
 }
 
-std::string rewriteMessage(ResultCode code) {
-    char message[kMessageCapacity];
-    composeRewriteMessage(code, message);
-    return message;
-}
-
 // The box that a failure of call n of the clean run shows, or "" for success: Install reports a
 // failure only up to its rewrite of aircraft.cfg, Uninstall only its three checks.
 std::string expectedMessage(const std::vector<FailingFileOps::Call>& calls, std::size_t n,
@@ -65,28 +57,30 @@ std::string expectedMessage(const std::vector<FailingFileOps::Call>& calls, std:
     const auto on = [&](const char* suffix, std::initializer_list<FileCall> kinds) {
         return call.path.ends_with(suffix) && std::ranges::find(kinds, call.kind) != kinds.end();
     };
+    const auto rewrite = [](ResultCode code) {
+        char message[kMessageCapacity];
+        composeRewriteMessage(code, message);
+        return std::string(message);
+    };
+    const std::string missing = " file missing !!!\n\nImpossible to uninstall.";
+    const std::string panel =
+        " \"Panel.cfg\" file !!!\n\nPanel is not installed and your\naircraft "
+        "was not modified.";
     if (uninstall) {
-        return firstFind("aircraft.cfg_ORIGINAL")       ? "Original \"aircraft.cfg\"" + kImpossible
-               : firstFind("MD-11_zrk.air")             ? "Original AIR" + kImpossible
-               : firstFind("Panel\\Panel.cfg_ORIGINAL") ? "Original \"Panel.cfg\"" + kImpossible
+        return firstFind("aircraft.cfg_ORIGINAL")       ? "Original \"aircraft.cfg\"" + missing
+               : firstFind("MD-11_zrk.air")             ? "Original AIR" + missing
+               : firstFind("Panel\\Panel.cfg_ORIGINAL") ? "Original \"Panel.cfg\"" + missing
                                                         : "";
     }
-    if (firstFind("Panel\\Panel.cfg")) {
-        return "Unable to found original \"Panel.cfg\" file !!!" + kNotInstalled;
-    }
-    if (on("Panel\\Panel.cfg", {keep})) {
-        return "Unable to rename original \"Panel.cfg\" file !!!" + kNotInstalled;
-    }
-    if (on("Panel\\Panel.cf_", {open, write, close}) || on("Panel\\Panel.cfg", {replace})) {
-        return "Unable to create new \"Panel.cfg\" file !!!" + kNotInstalled;
-    }
-    if (on("aircraft.cfg", {open}) || on("aircraft.cf_", {open})) {
-        return rewriteMessage(on("aircraft.cfg", {open}) ? openFailed : createFailed);
-    }
-    if (on("aircraft.cfg", {read, keep, replace}) || on("aircraft.cf_", {write, close})) {
-        return rewriteMessage(ioFailure);
-    }
-    return "";
+    return firstFind("Panel\\Panel.cfg")    ? "Unable to found original" + panel
+           : on("Panel\\Panel.cfg", {keep}) ? "Unable to rename original" + panel
+           : on("Panel\\Panel.cf_", {open, write, close}) || on("Panel\\Panel.cfg", {replace})
+               ? "Unable to create new" + panel
+           : on("aircraft.cfg", {open}) ? rewrite(openFailed)
+           : on("aircraft.cf_", {open}) ? rewrite(createFailed)
+           : on("aircraft.cfg", {read, keep, replace}) || on("aircraft.cf_", {write, close})
+               ? rewrite(ioFailure)
+               : "";
 }
 
 class FaultPointsTest : public MainDialogTest {

@@ -37,7 +37,7 @@ public:
         writeFile(name, "");
         std::filesystem::resize_file(nativePath(name), size);
     }
-    // Whatever stands under the name makes way, see TemporaryFolder::put.
+    // As TemporaryFolder::put, in place of whatever stands under the name.
     void put(const std::string& name, const std::string& bytes) {
         std::filesystem::remove_all(nativePath(name));
         std::string relative = name;
@@ -48,7 +48,7 @@ public:
     std::string corePath(const std::string& name) const { return root_.corePath() + name; }
     std::string cfgPath() const { return corePath("aircraft.cfg"); }
     std::string nativePath(const std::string& name) const { return toNativePath(corePath(name)); }
-    FileTree tree() const { return snapshotTree(root_.nativePath()); }
+    FileTree tree() const { return root_.tree(); }
 
 private:
     TemporaryFolder root_;

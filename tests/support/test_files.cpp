@@ -51,19 +51,12 @@ std::string unixName(const std::string& windowsPath) {
 
 // Runs a POSIX program and waits until `nativePath` is there or not: Wine does not tell when a
 // POSIX program it started has ended.
-void runPosix(std::string command, const std::string& nativePath, bool present) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    for (int tries = 0; tries < 500; ++tries) {
-        if ((GetFileAttributesA(nativePath.c_str()) != INVALID_FILE_ATTRIBUTES) == present) {
-            return;
-        }
+bool exists(const std::string& nativePath) {
+    return GetFileAttributesA(nativePath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+void runPosix(const std::string& command, const std::string& nativePath, bool present) {
+    WinExec(command.c_str(), SW_HIDE);
+    for (int tries = 0; tries < 500 && exists(nativePath) != present; ++tries) {
         Sleep(10);
     }
 }
@@ -113,7 +106,8 @@ TemporaryFolder::~TemporaryFolder() {
 #if defined(_WIN32)
     // A Windows program cannot remove a POSIX link under Wine without removing its target.
     if (hasLinks_) {
-        return runPosix("Z:\\bin\\rm -rf \"" + unixName(native_) + "\"", native_, false);
+        runPosix("Z:\\bin\\rm -rf \"" + unixName(native_) + "\"", native_, false);
+        return;
     }
 #endif
     std::error_code ignored; // Windows removes no read-only file
