@@ -135,7 +135,7 @@ protected:
                 click(command);
             }
             const std::string message = expectedMessage(calls, n, uninstall);
-            expectOnlyNotice(message);
+            expectEnd(message, uninstall && message.empty());
             if (!message.empty()) {
                 EXPECT_EQ(folder->tree(), untouched); // "your aircraft was not modified"
             } else if (folder->tree() != done) {

@@ -130,12 +130,15 @@ protected:
         EXPECT_TRUE(handled.has_value()) << id << " cannot be clicked";
         return handled;
     }
-    // The one notice since the last click: the error box with that text, or without one the beep.
-    void expectOnlyNotice(const std::string& errorText = "") {
+    // As after a command: the one notice since the last click (the error box with that text, or
+    // without one the beep), the options disabled, "Choose same" shown or not.
+    void expectEnd(const std::string& errorText = "", bool chooseSameShown = false) {
         ASSERT_EQ(frontEnd_.notices.size(), noticesBeforeClick_ + 1);
         EXPECT_EQ(frontEnd_.notices.back(), errorText.empty()
                                                 ? ScriptedFrontEnd::beepOf(0)
                                                 : ScriptedFrontEnd::errorBox(errorText, dialog_));
+        EXPECT_EQ(options(), std::vector<int>{});
+        EXPECT_EQ(control(IDC_CHOOSE_SAME).visible, chooseSameShown);
     }
     // The enabled (or checked) ones of the commands, options and layouts.
     std::vector<int> options(bool checked = false) const {
