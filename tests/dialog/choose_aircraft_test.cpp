@@ -2,11 +2,7 @@
 // with its status text and controls, the request, cancel, refusal and the sound folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <ostream>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "analysis/result_codes.h"
 #include "tests/support/main_dialog_fixture.h"

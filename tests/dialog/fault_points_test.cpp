@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <set>
 
@@ -83,11 +82,16 @@ std::string expectedMessage(const std::vector<FailingFileOps::Call>& calls, std:
                : "";
 }
 
-class FaultPointsTest : public MainDialogTest {
-protected:
+using FaultPointsTest = MainDialogTest;
+
+TEST_F(FaultPointsTest, NoFailureOrCrashLosesTheUsersFiles) {
+    addSoundFolder();
+    const std::string outside = std::filesystem::path(startFolder()).parent_path().string();
+    const FileTree outsideBefore = snapshotTree(outside);
+    std::set<std::string> unreported; // success shown over a failed step, as the rules have it
     // A fresh aircraft of that family, chosen, with the engine sounds and the load editor or
     // neither; for an Uninstall installed and chosen again.
-    std::unique_ptr<AircraftFolder> prepare(const Family& family, bool extras, bool installed) {
+    const auto prepare = [&](const Family& family, bool extras, bool installed) {
         auto folder = std::make_unique<AircraftFolder>();
         layOut(*folder, family);
         folder->writeTextFile("Sound\\sound.cfg", "[own sounds]\nengine=1\n");
@@ -99,11 +103,10 @@ protected:
             chooseAircraftFile(folder->cfgPath());
         }
         return folder;
-    }
-
-    // Runs the command once as it should go, looking at the user's files before every call;
-    // then once for every call, that call failing. Returns the number of calls.
-    std::size_t tryEveryFault(const Family& family, bool extras, int command) {
+    };
+    // Runs the command once as it should go, looking at the user's files before every call (each
+    // a crash point); then once for every call, that call failing. Returns the number of calls.
+    const auto tryEveryFault = [&](const Family& family, bool extras, int command) {
         const bool uninstall = command == IDC_UNINSTALL;
         auto clean = prepare(family, extras, uninstall);
         const UserFiles before = userFiles(*clean);
@@ -120,8 +123,7 @@ protected:
             expectNothingLost(before, after, crashes[i], uninstall,
                               "crash at call " + std::to_string(i + 1));
         }
-        crashPoints += crashes.size();
-        const FileTree done = clean->tree(), outside = snapshotTree(outside_);
+        const FileTree done = clean->tree();
         for (std::size_t n = 1; n <= calls.size(); ++n) {
             const std::string what = std::string(uninstall ? "Uninstall: " : "Install: ") +
                                      kKinds[int(calls[n - 1].kind)] + " " +
@@ -142,18 +144,10 @@ protected:
                 unreported.insert(what);
             }
             expectNothingLost(before, after, userFiles(*folder), uninstall, "after");
-            EXPECT_EQ(snapshotTree(outside_), outside);
+            EXPECT_EQ(snapshotTree(outside), outsideBefore);
         }
         return calls.size();
-    }
-
-    const std::string outside_ = std::filesystem::path(startFolder()).parent_path().string();
-    std::size_t crashPoints = 0;
-    std::set<std::string> unreported; // success shown over a failed step, as the rules have it
-};
-
-TEST_F(FaultPointsTest, NoFailureOrCrashLosesTheUsersFiles) {
-    addSoundFolder();
+    };
     std::size_t install = 0, uninstall = 0;
     for (const Family* family : {&kFamilies[0], &kFamilies[1], &kFamilies[4]}) {
         for (bool extras : {false, true}) {
@@ -162,7 +156,7 @@ TEST_F(FaultPointsTest, NoFailureOrCrashLosesTheUsersFiles) {
         }
     }
     std::printf("fault points: install=%zu uninstall=%zu crash points: %zu\n", install, uninstall,
-                crashPoints);
+                install + uninstall);
     std::printf("failures shown as success, the folder then unlike a clean run's (any family):\n");
     for (const std::string& line : unreported) {
         std::printf("  %s\n", line.c_str());

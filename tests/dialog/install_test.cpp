@@ -4,12 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
-#include <filesystem>
-#include <ostream>
-#include <string>
-#include <vector>
 
-#include "tests/support/config_text.h"
 #include "tests/support/main_dialog_fixture.h"
 
 namespace {

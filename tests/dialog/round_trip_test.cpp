@@ -4,10 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <random>
-#include <string>
 
 #include "tests/support/main_dialog_fixture.h"
 #include "tests/support/random_aircraft.h"
