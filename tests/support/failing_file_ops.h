@@ -17,7 +17,7 @@ class FailingFileOps {
 public:
     struct Call {
         FileCall kind;
-        std::string path; // the first path it names; for read, write and close the opened one
+        std::string path; // acted on (a copy's target); for read, write and close the opened one
     };
 
     FailingFileOps();
