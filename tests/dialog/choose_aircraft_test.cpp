@@ -2,10 +2,7 @@
 // with its status text and controls, the request, cancel, refusal and the sound folder.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <string>
 #include <tuple>
-#include <vector>
 
 #include "analysis/result_codes.h"
 #include "tests/support/main_dialog_fixture.h"
@@ -18,32 +15,14 @@ namespace {
 
 const std::string kNotSupported = "This Aircraft is not supported.\n";
 const std::string kInstalled = "ZRK MD-11 panel already installed.\n";
-const std::string kSingle = " MD-11 model identified.\nSingle available configuration correspond "
-                            "to:\nMD-11 PAX, with ";
-const std::string kCorvane = "Corvane" + kSingle + "General Electric CF6-80C2D1F engines\n";
-const std::string kOverland = "Overland" + kSingle + "Pratt && Whitney PW4462 engines\n";
-const std::string kV10 = "Version 1.0 identified.", kV15 = "Version 1.5 identified.";
-const std::string kPax = "MD-11", kCombi = "MD-11C \"COMBI\"", kCargo = "MD-11F \"CARGO\"";
-const std::string kTypeDefault = "MD-11 by default (unable to identify)";
-const std::string kGe = "General Electric CF6-80C2D1F\n", kPw = "Pratt && Whitney PW4462\n";
-const std::string kEnginesDefault = "GE CF6-80C2D1F by default (unable to identify)\n";
+const std::string kPaxWith = " MD-11 model identified.\nSingle available configuration correspond "
+                             "to:\nMD-11 PAX, with ";
+const std::string kGe = "General Electric CF6-80C2D1F", kPw = "Pratt && Whitney PW4462";
+const std::string kV15 = "Version 1.5 identified.", kPax = "MD-11";
 
 std::string ifdg(const std::string& version, const std::string& type, const std::string& engines) {
     return "iFDG MD-11 model identified.\n" + version + "\nAircraft type: " + type +
-           "\nMotorization: " + engines;
-}
-
-// Manual settings input, a letter each: n, s navigation and strobe lights on MDL, c the commands
-// box, o OK, e Escape, x the close box, r Enter.
-void queueManualInputs(ScriptedFrontEnd& frontEnd, const std::string& letters) {
-    const InputEvent inputs[] = {
-        InputEvent::click(IDC_NAV_LIGHTS_MDL), InputEvent::click(IDC_STROBE_LIGHTS_MDL),
-        InputEvent::click(IDC_FOLD_AND_HOOK),  InputEvent::click(IDC_MANSET_OK),
-        InputEvent::key(InputKind::escape),    InputEvent::key(InputKind::closeBox),
-        InputEvent::key(InputKind::enter)};
-    for (char letter : letters) {
-        frontEnd.queueInput("ManSetDialog", inputs[std::string("nscoexr").find(letter)]);
-    }
+           "\nMotorization: " + engines + "\n";
 }
 
 struct Case {
@@ -53,11 +32,17 @@ struct Case {
     std::string status;
     const char* modelFile = "MD11PG.mdl";
     std::uintmax_t modelSize = 3153900; // version 1.5; 5000000: unidentified
-    const char* manualInputs = "";      // each one is taken, or the fixture fails the test
+    // Inputs to the manual settings dialog, a letter each: n, s navigation and strobe lights on
+    // MDL, c the commands box, o OK, e Escape, x the close box, r Enter.
+    const char* manualInputs = "";
     std::int32_t wingLightsMode = 2, foldAndHookCommands = 0; // earlier values, kept unless asked
 };
+void PrintTo(const Case& c, std::ostream* out) {
+    *out << c.sim << ".air " << c.airSize << ", " << c.modelFile << " " << c.modelSize
+         << (*c.manualInputs != 0 ? ", manual settings " : "") << c.manualInputs;
+}
 
-const Case kCorvaneCase{"md11", 10015, modelCorvane, 3, 2, kCorvane};
+const Case kCorvane{"md11", 10015, modelCorvane, 3, 2, "Corvane" + kPaxWith + kGe + " engines\n"};
 
 // A PAX General Electric aircraft of unidentified version, through the manual settings dialog.
 Case manual(const std::string& settings, const char* inputs, int wing, int fold) {
@@ -85,7 +70,14 @@ protected:
             aircraft.addFile(std::string(c.sim) + ".AIR", c.airSize);
         }
         aircraft.addFile(std::string("model\\") + c.modelFile, c.modelSize);
-        queueManualInputs(frontEnd(), c.manualInputs);
+        const InputEvent inputs[] = {
+            InputEvent::click(IDC_NAV_LIGHTS_MDL), InputEvent::click(IDC_STROBE_LIGHTS_MDL),
+            InputEvent::click(IDC_FOLD_AND_HOOK),  InputEvent::click(IDC_MANSET_OK),
+            InputEvent::key(InputKind::escape),    InputEvent::key(InputKind::closeBox),
+            InputEvent::key(InputKind::enter)};
+        for (const char* letter = c.manualInputs; *letter != 0; ++letter) {
+            frontEnd().queueInput("ManSetDialog", inputs[std::string("nscoexr").find(*letter)]);
+        }
         chooseAircraftFile();
     }
     fs::path folder() const { return fs::path(aircraft.nativePath("aircraft.cfg")).parent_path(); }
@@ -96,7 +88,6 @@ class Identification : public ChooseAircraft, public testing::WithParamInterface
 TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     const Case& c = GetParam();
     chooseAircraft(c);
-
     EXPECT_EQ(statusText(), c.status);
     const InstallerState& s = installerState;
     EXPECT_EQ(std::tuple(s.modelKind, s.aircraftVariant, s.engineVariant, s.wingLightsMode,
@@ -116,7 +107,7 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     }
     EXPECT_EQ(options(), offered);
     int layout = layouts.empty() ? IDC_CARGO : layouts[0]; // check marks are otherwise kept
-    EXPECT_EQ(options(true), (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
+    EXPECT_EQ(options(true), (std::vector{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
     // The manual settings dialog only when asked, owned by the main dialog, with its beep.
     bool asked = *c.manualInputs != 0;
     EXPECT_EQ(frontEnd().dialogOwners.back(), asked ? dialog() : nullptr);
@@ -124,10 +115,10 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
               std::vector(asked ? 1u : 0u, ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION)));
     if (asked) { // "Choose same" does not ask for the file; manual settings restart from defaults
         showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-        queueManualInputs(frontEnd(), "o");
+        frontEnd().queueInput("ManSetDialog", InputEvent::click(IDC_MANSET_OK));
         click(IDC_CHOOSE_SAME);
         EXPECT_EQ(statusText(), manual("FX=nav+strobe +commands)", "o", 3, 1).status);
-        EXPECT_EQ(frontEnd().fileRequests.size(), 1u);
+        EXPECT_EQ(frontEnd().fileRequests, 1u);
     }
 }
 
@@ -135,69 +126,60 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
 // manual settings dialog Escape and the missing close box end nothing: only OK, or Enter on it.
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, Identification,
-    testing::Values(kCorvaneCase, Case{"MD11", 8756, modelOverland, 3, 2, kOverland},
-                    Case{"md11", 10016, modelNotSupported, 3, 2, kNotSupported},
-                    Case{"md11", 8336, modelNotSupported, 3, 2, kNotSupported},
-                    Case{"md11x", 10015, modelNotSupported, 3, 2, kNotSupported},
-                    Case{"MD-11", 8337, modelNotSupported, 3, 2, kNotSupported},
-                    Case{"MD-11", 0, modelNotSupported, 3, 2, kNotSupported},
-                    Case{"md-11_ZRK", 0, modelAlreadyInstalled, 3, 2, kInstalled},
-                    Case{"voraz11E", 0, modelAlreadyInstalled, 3, 2, kInstalled},
-                    Case{"md-11", 8336, modelIfdg, 1, 1, ifdg(kV10, kPax, kGe), "MD11PG.mdl",
-                         4127528},
-                    Case{"MD-11", 8336, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
-                    Case{"MD-11", 8336, modelIfdg, 2, 2, ifdg(kV15, kCombi, kPw), "md11cp.mdl"},
-                    Case{"MD-11", 8336, modelIfdg, 3, 1, ifdg(kV15, kCargo, kGe), "md11fg.mdl"},
-                    Case{"MD-11", 8336, modelIfdg, 1, 1, ifdg(kV15, kTypeDefault, kEnginesDefault),
-                         "MD11XY.mdl"},
-                    manual("FX=nav+strobe +commands)", "o", 3, 1),
-                    manual("MDL=nav+strobe)", "nsco", 0, 0),
-                    manual("FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
-                    manual("FX=nav MDL=strobe)", "scr", 1, 0)));
-
-// The type check takes the first entry named model*, whatever model= names: here one without .mdl.
-TEST_F(ChooseAircraft, TypeAndEnginesComeFromTheFirstModelEntry) {
-    aircraft.writeConfig(fltsim("MD-11", "b") + kGeneralSection);
-    aircraft.addFile("MD-11.air", 8336);
-    aircraft.addFile("model.b\\MD11FP.mdl", 3153900);
-    aircraft.addFile("Model.a\\readme.txt", 1);
-    chooseAircraftFile();
-    EXPECT_EQ(statusText(), ifdg(kV15, kTypeDefault, kEnginesDefault));
-}
+    testing::Values(
+        kCorvane,
+        Case{"MD11", 8756, modelOverland, 3, 2, "Overland" + kPaxWith + kPw + " engines\n"},
+        Case{"md11", 10016, modelNotSupported, 3, 2, kNotSupported},
+        Case{"md11", 8336, modelNotSupported, 3, 2, kNotSupported},
+        Case{"md11x", 10015, modelNotSupported, 3, 2, kNotSupported},
+        Case{"MD-11", 8337, modelNotSupported, 3, 2, kNotSupported},
+        Case{"MD-11", 0, modelNotSupported, 3, 2, kNotSupported},
+        Case{"md-11_ZRK", 0, modelAlreadyInstalled, 3, 2, kInstalled},
+        Case{"voraz11E", 0, modelAlreadyInstalled, 3, 2, kInstalled},
+        Case{"md-11", 8336, modelIfdg, 1, 1, ifdg("Version 1.0 identified.", kPax, kGe),
+             "MD11PG.mdl", 4127528},
+        Case{"MD-11", 8336, modelIfdg, 1, 1, ifdg(kV15, kPax, kGe)},
+        Case{"MD-11", 8336, modelIfdg, 2, 2, ifdg(kV15, "MD-11C \"COMBI\"", kPw), "md11cp.mdl"},
+        Case{"MD-11", 8336, modelIfdg, 3, 1, ifdg(kV15, "MD-11F \"CARGO\"", kGe), "md11fg.mdl"},
+        Case{"MD-11", 8336, modelIfdg, 1, 1,
+             ifdg(kV15, "MD-11 by default (unable to identify)",
+                  "GE CF6-80C2D1F by default (unable to identify)"),
+             "MD11XY.mdl"},
+        manual("FX=nav+strobe +commands)", "o", 3, 1), manual("MDL=nav+strobe)", "nsco", 0, 0),
+        manual("FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
+        manual("FX=nav MDL=strobe)", "scr", 1, 0)));
 
 // After a success, a cancel or a refusal (with its message) leaves the reset state: statics empty
 // but for the refused file's folder name, nothing enabled, check marks kept.
 TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
-    for (const ResultCode code : {ResultCode{0}, ResultCode{modelFileMissing}}) {
-        SCOPED_TRACE(code);
-        chooseAircraft(kCorvaneCase);
+    for (bool refused : {false, true}) {
+        chooseAircraft(kCorvane);
         showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
-        if (code == modelFileMissing) {
+        if (refused) {
             aircraft.writeConfig(fltsim("MD-11", "gone") + kGeneralSection);
         }
-        chooseAircraftFile(code == 0 ? std::nullopt : std::optional<std::string>(""));
-        EXPECT_EQ(control(IDC_FOLDER_NAME).text, code == 0 ? "" : folder().filename().string());
+        chooseAircraftFile(refused ? std::optional<std::string>("") : std::nullopt);
+        EXPECT_EQ(control(IDC_FOLDER_NAME).text, refused ? folder().filename().string() : "");
         EXPECT_EQ(statusText(), "");
         EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
         EXPECT_EQ(options(), std::vector<int>{});
-        EXPECT_EQ(options(true),
-                  (std::vector<int>{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
+        EXPECT_EQ(options(true), (std::vector{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
         EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
-        EXPECT_EQ(installerState.fileChosen, code == 0 ? 0 : 1);
-        EXPECT_EQ(installerState.reuseLastChoice, 0);
-        if (code != 0) {
-            char message[kMessageCapacity];
-            composeScanMessage(code, message);
-            expectOnlyNotice(message);
-        }
+        EXPECT_STREQ(installerState.aircraftCfgPath, // the name the request proposed
+                     refused ? aircraft.cfgPath().c_str() : "aircraft.cfg");
+        EXPECT_EQ(std::pair(installerState.fileChosen, installerState.reuseLastChoice),
+                  std::pair(refused ? 1 : 0, 0));
     }
-    EXPECT_EQ(frontEnd().notices.size(), 1u); // the refusal's
+    char message[kMessageCapacity];
+    composeScanMessage(modelFileMissing, message);
+    expectEnd(message); // the refusal's, the one notice
+    EXPECT_EQ(frontEnd().notices.size(), 1u);
 }
 
 // 1002 names the file's folder, if any. The sound folder is looked for at each choice beside the
 // current directory (which the file dialog may move), in any letter case.
 TEST_F(ChooseAircraft, AsksForTheFileNamesItsFolderAndLooksForTheSoundFolder) {
-    chooseAircraft(kCorvaneCase);
+    chooseAircraft(kCorvane);
     EXPECT_EQ(control(IDC_FOLDER_NAME).text, folder().filename().string());
     ScopedCurrentDirectory inFolder(folder());
     chooseAircraftFile("aircraft.cfg");
@@ -210,15 +192,12 @@ TEST_F(ChooseAircraft, AsksForTheFileNamesItsFolderAndLooksForTheSoundFolder) {
     EXPECT_FALSE(control(IDC_ENGINE_SOUNDS).enabled);
     fs::create_directories(elsewhere / "zrk md-11 SOUND");
     chooseAircraftFile();
-    EXPECT_TRUE(control(IDC_ENGINE_SOUNDS).enabled);
-    EXPECT_EQ(installerState.soundPackagePresent, 1);
-
-    ASSERT_EQ(frontEnd().fileRequests.size(), 4u); // asked each time as the first time
-    const ScriptedFrontEnd::FileRequest& request = frontEnd().fileRequests.back();
-    EXPECT_EQ(request.title, "Please, search your FS2004 MD-11 aircraft");
-    EXPECT_EQ(request.flags, 0x1804u);
-    EXPECT_EQ(request.proposedName, "aircraft.cfg");
-    EXPECT_EQ(request.owner, dialog());
+    EXPECT_EQ(std::pair(control(IDC_ENGINE_SOUNDS).enabled, installerState.soundPackagePresent),
+              std::pair(true, 1));
+    EXPECT_EQ(frontEnd().fileRequests, 4u); // asked each time as the first time
+    const FileOpenRequest& r = installerState.openFileRequest;
+    EXPECT_EQ(std::tuple(std::string(r.title), r.flags, r.owner),
+              std::tuple("Please, search your FS2004 MD-11 aircraft", 0x1804u, dialog()));
 }
 
 } // namespace

@@ -3,132 +3,95 @@
 // outside the aircraft folder changes, and the message is the one that failure calls for.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdio>
-#include <filesystem>
 #include <memory>
-#include <optional>
 #include <set>
 
 #include "analysis/result_codes.h"
 #include "tests/support/failing_file_ops.h"
-#include "tests/support/install_fixture.h"
-
-namespace fs = std::filesystem;
+#include "tests/support/main_dialog_fixture.h"
 
 namespace {
 
-using Call = FailingFileOps::Call;
+using enum FileCall;
+const char* const kKinds[] = {"find", "copy", "keep",  "replace", "delete",
+                              "open", "read", "write", "close"};
 
-// The files of the user's that an install replaces, each kept under its own name + _ORIGINAL.
-const char* const kUserFiles[] = {"aircraft.cfg", "Panel/Panel.cfg", "Sound/sound.cfg"};
-const std::string kNotInstalled = "\n\nPanel is not installed and your\naircraft was not modified.";
-const std::string kImpossible = " file missing !!!\n\nImpossible to uninstall.";
-
-std::optional<std::string> contentOf(const AircraftFolder& folder, const std::string& name) {
-    std::string native = folder.nativePath(toCorePath(name));
-    return fs::exists(native) ? std::optional(readNativeFile(native)) : std::nullopt;
-}
-
-// Each user file's bytes under its own name and under its kept name.
-using UserFiles = std::vector<std::pair<std::optional<std::string>, std::optional<std::string>>>;
+// The user's files that an install replaces, each under its own name and its kept name; "" for
+// none (none of them is empty).
+using UserFiles = std::array<std::string, 6>;
 UserFiles userFiles(const AircraftFolder& folder) {
+    const std::string names[] = {"aircraft.cfg", "Panel\\Panel.cfg", "Sound\\sound.cfg"};
     UserFiles files;
-    for (const char* name : kUserFiles) {
-        files.emplace_back(contentOf(folder, name),
-                           contentOf(folder, name + std::string("_ORIGINAL")));
+    for (int i = 0; i < 3; ++i) {
+        files[2 * i] = folder.readFile(names[i]);
+        files[2 * i + 1] = folder.readFile(names[i] + "_ORIGINAL");
     }
     return files;
 }
 
-// At every instant each file is there under its own name, with its bytes from before or from
-// after the command, and the user's own bytes are under one of its two names.
-void expectNothingLost(const UserFiles& before, const UserFiles& after, bool uninstall,
-                       const UserFiles& now, const std::string& where) {
-    for (std::size_t i = 0; i < now.size(); ++i) {
-        SCOPED_TRACE(where + ", " + kUserFiles[i]);
-        const auto& own = now[i].first;
-        const auto& users = uninstall ? after[i].first : before[i].first;
-        EXPECT_TRUE(own.has_value() && (own == before[i].first || own == after[i].first));
-        EXPECT_TRUE(users == own || users == now[i].second);
+// Each file is there under its own name, with its bytes from before or from after the command,
+// and the user's own bytes are under one of its two names.
+void expectNothingLost(const UserFiles& before, const UserFiles& after, const UserFiles& now,
+                       bool uninstall, const std::string& where) {
+    for (int i = 0; i < 6; i += 2) {
+        const std::string& users = (uninstall ? after : before)[i];
+        EXPECT_TRUE(!now[i].empty() && (now[i] == before[i] || now[i] == after[i])) << where << i;
+        EXPECT_TRUE(users == now[i] || users == now[i + 1]) << where << i;
     }
 }
 
-bool endsWith(const std::string& path, const std::string& suffix) {
-    return path.ends_with(suffix);
+// The box that a failure of call n of the clean run shows, or "" for success: Install reports a
+// failure only up to its rewrite of aircraft.cfg, Uninstall only its three checks.
+std::string expectedMessage(const std::vector<FailingFileOps::Call>& calls, std::size_t n,
+                            bool uninstall) {
+    const FailingFileOps::Call& call = calls[n - 1];
+    const auto firstFind = [&](const char* suffix) {
+        return std::ranges::find_if(calls, [&](const FailingFileOps::Call& c) {
+                   return c.kind == find && c.path.ends_with(suffix);
+               }) == calls.begin() + (n - 1);
+    };
+    const auto on = [&](const char* suffix, std::initializer_list<FileCall> kinds) {
+        return call.path.ends_with(suffix) && std::ranges::find(kinds, call.kind) != kinds.end();
+    };
+    const auto rewrite = [](ResultCode code) {
+        char message[kMessageCapacity];
+        composeRewriteMessage(code, message);
+        return std::string(message);
+    };
+    const std::string missing = " file missing !!!\n\nImpossible to uninstall.";
+    const std::string panel =
+        " \"Panel.cfg\" file !!!\n\nPanel is not installed and your\naircraft "
+        "was not modified.";
+    if (uninstall) {
+        return firstFind("aircraft.cfg_ORIGINAL")       ? "Original \"aircraft.cfg\"" + missing
+               : firstFind("MD-11_zrk.air")             ? "Original AIR" + missing
+               : firstFind("Panel\\Panel.cfg_ORIGINAL") ? "Original \"Panel.cfg\"" + missing
+                                                        : "";
+    }
+    return firstFind("Panel\\Panel.cfg")    ? "Unable to found original" + panel
+           : on("Panel\\Panel.cfg", {keep}) ? "Unable to rename original" + panel
+           : on("Panel\\Panel.cf_", {open, write, close}) || on("Panel\\Panel.cfg", {replace})
+               ? "Unable to create new" + panel
+           : on("aircraft.cfg", {open}) ? rewrite(openFailed)
+           : on("aircraft.cf_", {open}) ? rewrite(createFailed)
+           : on("aircraft.cfg", {read, keep, replace}) || on("aircraft.cf_", {write, close})
+               ? rewrite(ioFailure)
+               : "";
 }
 
-// The number of the first call of that kind on a path that ends so.
-std::size_t firstCall(const std::vector<Call>& calls, FileCall kind, const std::string& suffix) {
-    for (std::size_t i = 0; i < calls.size(); ++i) {
-        if (calls[i].kind == kind && endsWith(calls[i].path, suffix)) {
-            return i + 1;
-        }
-    }
-    return 0;
-}
+using FaultPointsTest = MainDialogTest;
 
-std::string rewriteMessage(ResultCode code) {
-    char message[kMessageCapacity];
-    composeRewriteMessage(code, message);
-    return message;
-}
-
-// The box that a failure of call n shows, or "" for success: Install reports a failure only up
-// to its rewrite of aircraft.cfg.
-std::string installMessage(const std::vector<Call>& calls, std::size_t n) {
-    const Call& call = calls[n - 1];
-    const bool config = endsWith(call.path, "aircraft.cfg"),
-               temp = endsWith(call.path, "aircraft.cf_");
-    if (n == firstCall(calls, FileCall::find, "Panel\\Panel.cfg")) {
-        return "Unable to found original \"Panel.cfg\" file !!!" + kNotInstalled;
-    }
-    if (call.kind == FileCall::keep && endsWith(call.path, "Panel\\Panel.cfg")) {
-        return "Unable to rename original \"Panel.cfg\" file !!!" + kNotInstalled;
-    }
-    if ((endsWith(call.path, "Panel\\Panel.cf_") && call.kind != FileCall::find) ||
-        (call.kind == FileCall::replace && endsWith(call.path, "Panel\\Panel.cfg"))) {
-        return "Unable to create new \"Panel.cfg\" file !!!" + kNotInstalled;
-    }
-    if (call.kind == FileCall::open && (config || temp)) {
-        return rewriteMessage(config ? openFailed : createFailed);
-    }
-    bool written = call.kind == FileCall::write || call.kind == FileCall::close;
-    if ((config && (call.kind == FileCall::read || call.kind == FileCall::keep ||
-                    call.kind == FileCall::replace)) ||
-        (temp && written)) {
-        return rewriteMessage(ioFailure);
-    }
-    return "";
-}
-
-// Uninstall reports only its three checks.
-std::string uninstallMessage(const std::vector<Call>& calls, std::size_t n) {
-    if (n == firstCall(calls, FileCall::find, "aircraft.cfg_ORIGINAL")) {
-        return "Original \"aircraft.cfg\"" + kImpossible;
-    }
-    if (n == firstCall(calls, FileCall::find, "MD-11_zrk.air")) {
-        return "Original AIR" + kImpossible;
-    }
-    if (n == firstCall(calls, FileCall::find, "Panel\\Panel.cfg_ORIGINAL")) {
-        return "Original \"Panel.cfg\"" + kImpossible;
-    }
-    return "";
-}
-
-const char* const kKinds[] = {"find", "copy", "keep",  "replace", "delete",
-                              "open", "read", "write", "close"};
-
-class FaultPointsTest : public InstallFixture {
-protected:
-    void SetUp() override {
-        InstallFixture::SetUp();
-        addSoundFolder();
-        outside_ = fs::path(startFolder()).parent_path().string();
-    }
-
+TEST_F(FaultPointsTest, NoFailureOrCrashLosesTheUsersFiles) {
+    addSoundFolder();
+    const std::string outside = std::filesystem::path(startFolder()).parent_path().string();
+    const FileTree outsideBefore = snapshotTree(outside);
+    std::set<std::string> unreported; // success shown over a failed step, as the rules have it
     // A fresh aircraft of that family, chosen, with the engine sounds and the load editor or
-    // neither; installed and chosen again for an Uninstall.
-    std::unique_ptr<AircraftFolder> prepare(const Family& family, bool extras, bool installed) {
+    // neither; for an Uninstall installed and chosen again.
+    const auto prepare = [&](const Family& family, bool extras, bool installed) {
         auto folder = std::make_unique<AircraftFolder>();
         layOut(*folder, family);
         folder->writeTextFile("Sound\\sound.cfg", "[own sounds]\nengine=1\n");
@@ -140,38 +103,32 @@ protected:
             chooseAircraftFile(folder->cfgPath());
         }
         return folder;
-    }
-
-    // Runs the command once as it should go, looking at the user's files before every call;
-    // then once for every call, that call failing. Returns the number of calls.
-    std::size_t tryEveryFault(const Family& family, bool extras, int command) {
+    };
+    // Runs the command once as it should go, looking at the user's files before every call (each
+    // a crash point); then once for every call, that call failing. Returns the number of calls.
+    const auto tryEveryFault = [&](const Family& family, bool extras, int command) {
         const bool uninstall = command == IDC_UNINSTALL;
         auto clean = prepare(family, extras, uninstall);
         const UserFiles before = userFiles(*clean);
         std::vector<UserFiles> crashes;
-        std::vector<Call> calls;
+        std::vector<FailingFileOps::Call> calls;
         {
             FailingFileOps ops;
-            ops.beforeCall = [&](const std::vector<Call>&) {
-                crashes.push_back(userFiles(*clean));
-            };
+            ops.beforeCall = [&](const auto&) { crashes.push_back(userFiles(*clean)); };
             click(command);
             calls = ops.calls();
         }
         const UserFiles after = userFiles(*clean);
-        const FileTree done = clean->tree();
         for (std::size_t i = 0; i < crashes.size(); ++i) {
-            expectNothingLost(before, after, uninstall, crashes[i],
+            expectNothingLost(before, after, crashes[i], uninstall,
                               "crash at call " + std::to_string(i + 1));
         }
-        crashPoints += crashes.size();
-        const FileTree outside = snapshotTree(outside_);
+        const FileTree done = clean->tree();
         for (std::size_t n = 1; n <= calls.size(); ++n) {
-            const Call& call = calls[n - 1];
-            const std::string where = std::string(family.name) +
-                                      (extras ? " with extras, " : ", ") + kKinds[int(call.kind)] +
-                                      " " + call.path;
-            SCOPED_TRACE(where);
+            const std::string what = std::string(uninstall ? "Uninstall: " : "Install: ") +
+                                     kKinds[int(calls[n - 1].kind)] + " " +
+                                     calls[n - 1].path.substr(clean->corePath("").size());
+            SCOPED_TRACE(std::string(family.name) + (extras ? " with extras, " : ", ") + what);
             auto folder = prepare(family, extras, uninstall);
             const FileTree untouched = folder->tree();
             {
@@ -179,31 +136,19 @@ protected:
                 ops.failCall(n);
                 click(command);
             }
-            std::string message = uninstall ? uninstallMessage(calls, n) : installMessage(calls, n);
-            expectOnlyNotice(message);
+            const std::string message = expectedMessage(calls, n, uninstall);
+            expectEnd(message, uninstall && message.empty());
             if (!message.empty()) {
                 EXPECT_EQ(folder->tree(), untouched); // "your aircraft was not modified"
             } else if (folder->tree() != done) {
-                std::string name = call.path.substr(clean->corePath("").size());
-                unreported.insert(std::string(uninstall ? "Uninstall: " : "Install: ") +
-                                  kKinds[int(call.kind)] + " " + name);
+                unreported.insert(what);
             }
-            expectNothingLost(before, after, uninstall, userFiles(*folder), "after");
-            EXPECT_EQ(snapshotTree(outside_), outside);
+            expectNothingLost(before, after, userFiles(*folder), uninstall, "after");
+            EXPECT_EQ(snapshotTree(outside), outsideBefore);
         }
         return calls.size();
-    }
-
-    std::size_t crashPoints = 0;
-    std::set<std::string> unreported; // success shown over a failed step, as the rules have it
-
-private:
-    std::string outside_;
-};
-
-TEST_F(FaultPointsTest, NoFailureOrCrashLosesTheUsersFiles) {
-    std::size_t install = 0;
-    std::size_t uninstall = 0;
+    };
+    std::size_t install = 0, uninstall = 0;
     for (const Family* family : {&kFamilies[0], &kFamilies[1], &kFamilies[4]}) {
         for (bool extras : {false, true}) {
             install += tryEveryFault(*family, extras, IDC_INSTALL);
@@ -211,7 +156,7 @@ TEST_F(FaultPointsTest, NoFailureOrCrashLosesTheUsersFiles) {
         }
     }
     std::printf("fault points: install=%zu uninstall=%zu crash points: %zu\n", install, uninstall,
-                crashPoints);
+                install + uninstall);
     std::printf("failures shown as success, the folder then unlike a clean run's (any family):\n");
     for (const std::string& line : unreported) {
         std::printf("  %s\n", line.c_str());

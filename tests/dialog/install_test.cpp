@@ -3,34 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
-#include <filesystem>
-#include <string>
-#include <vector>
 
-#include "tests/support/config_text.h"
-#include "tests/support/install_fixture.h"
+#include "tests/support/main_dialog_fixture.h"
 
 namespace {
 
-class InstallTest : public InstallFixture {
-protected:
-    // As after every Install and Uninstall: its one notice, the options disabled.
-    void expectEnd(bool chooseSameShown, const std::string& errorText = "") {
-        expectOnlyNotice(errorText);
-        EXPECT_EQ(options(), std::vector<int>{});
-        EXPECT_EQ(control(IDC_CHOOSE_SAME).visible, chooseSameShown);
-    }
-};
+const std::string kOwnSound = "[own sounds]\r\nengine=1\r\n";
 
-class InstallFamilyTest : public InstallTest, public ::testing::WithParamInterface<Family> {};
+class InstallFamilyTest : public MainDialogTest, public ::testing::WithParamInterface<Family> {};
 
 TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
     const Family& c = GetParam();
-    layOut(c);
+    layOut(aircraft, c);
     aircraft.writeFile("SOUND\\Sound.cfg", kOwnSound);
-    for (const char* name : kAddedFiles) {
+    std::vector<std::string> added = {"VORAZ11e.air", "MD-11_zrk.air", "Trimdesk.exe",
+                                      "Trimdesk.ini"}; // every file an Install may add
+    for (const std::string layout : kLayouts) {
+        added.insert(added.end(), {"TD-MD11-" + layout + ".bmp", "TD-MD11-" + layout + ".ini"});
+    }
+    for (const std::string& name : added) {
         aircraft.writeFile(name, "left by an earlier install");
     }
     addSoundFolder();
@@ -54,44 +46,43 @@ TEST_P(InstallFamilyTest, InstallsAndUninstallGivesTheFolderBack) {
             expected[name] = resourceBytes(folder + name);
         }
     };
-    const std::string suffix = c.panelSuffix;
-    const std::string adapted =
-        suffix == "ifdg" ? "" : " adapted to " + std::string(c.name) + " 3d model";
-    expected["Panel/Panel.cfg"] = "[fltsim]\r\nalias=ZRK MD-11 panel\\panel." + suffix + "\r\n";
+    const std::string family = c.airSize == 10015 ? "crvn" : c.airSize == 8756 ? "ovld" : "ifdg";
+    expected["Panel/Panel.cfg"] = "[fltsim]\r\nalias=ZRK MD-11 panel\\panel." + family + "\r\n";
     expected["Panel/Panel.cfg_ORIGINAL"] = before["Panel/Panel.cfg"];
     expected["aircraft.cfg"] =
-        withCrLf("// ZRK tuning of iFDG flight dynamic model" + adapted +
+        withCrLf("// ZRK tuning of iFDG flight dynamic model" +
+                 (family == "ifdg" ? "" : " adapted to " + std::string(c.name) + " 3d model") +
                  "\n// Version 1.91 / February 2005\n\n" + configHead("MD-11_zrk")) +
         tuningSectionsOnDisk();
     expected["aircraft.cfg_ORIGINAL"] = before["aircraft.cfg"];
     copied("MD-11_zrk.air", "tuning_res/");
-    if (std::ranges::count(c.clicks, kSounds) != 0) {
+    if (std::ranges::count(c.clicks, IDC_ENGINE_SOUNDS) != 0) {
         expected["SOUND/sound.cfg_ORIGINAL"] = kOwnSound;
         expected["SOUND/Sound.cfg"] = resourceBytes("tuning_res/sound.cfg");
     }
-    if (!c.token.empty()) {
+    if (!c.layout.empty()) {
         copied("Trimdesk.exe", "trimdesk_res/");
-        expected["Trimdesk.ini"] = resourceBytes("trimdesk_res/Trimdesk-" + c.token + ".ini");
-        copied("TD-MD11-" + c.token + ".ini", "trimdesk_res/");
-        copied("TD-MD11-" + c.token + ".bmp", "trimdesk_res/");
+        expected["Trimdesk.ini"] = resourceBytes("trimdesk_res/Trimdesk-" + c.layout + ".ini");
+        copied("TD-MD11-" + c.layout + ".ini", "trimdesk_res/");
+        copied("TD-MD11-" + c.layout + ".bmp", "trimdesk_res/");
     }
     EXPECT_EQ(aircraft.tree(), expected);
     // The brakes box counts as it stands when Install is clicked.
-    EXPECT_NE(expected["aircraft.cfg"].find(std::ranges::count(c.clicks, kBrakes) != 0
-                                                ? "toe_brakes_scale=0.671407"
-                                                : "toe_brakes_scale=0.335704"),
+    const bool realistic = std::ranges::count(c.clicks, IDC_REALISTIC_BRAKES) != 0;
+    EXPECT_NE(expected["aircraft.cfg"].find(realistic ? "toe_brakes_scale=0.671407"
+                                                      : "toe_brakes_scale=0.335704"),
               std::string::npos);
     EXPECT_EQ(statusText(), identification + "Panel installed successfully.");
-    expectEnd(false);
+    expectEnd();
 
     chooseAircraftFile();
     click(IDC_UNINSTALL);
-    for (const char* name : kAddedFiles) {
+    for (const std::string& name : added) {
         before.erase(name);
     }
     EXPECT_EQ(aircraft.tree(), before);
-    EXPECT_EQ(statusText(), kAlreadyInstalled + "Panel uninstalled successfully.");
-    expectEnd(true);
+    EXPECT_EQ(statusText(), "ZRK MD-11 panel already installed.\nPanel uninstalled successfully.");
+    expectEnd("", true);
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, InstallFamilyTest, ::testing::ValuesIn(kFamilies),
@@ -99,25 +90,27 @@ INSTANTIATE_TEST_SUITE_P(Families, InstallFamilyTest, ::testing::ValuesIn(kFamil
 
 // Where a command must leave things as they were: the aircraft's sounds though the box is checked
 // (Install succeeds all the same), and every refusal of Install and Uninstall (then one box).
-enum class LongPath { none, startFolder, aircraftFolder };
-
 struct KeepCase {
     const char* name;
+    int command;      // for Uninstall, the aircraft is an older product's installation
     FileTree written; // before the choice, see AircraftFolder::put
-    bool soundPackage;
-    std::vector<std::string> removed;  // after the choice
-    std::vector<std::string> readOnly; // after the choice
-    LongPath longPath;                 // as if chosen from a folder that deep
-    int command;         // for Uninstall, the aircraft is an older product's installation
-    std::string message; // none: Install succeeds
+    // After the choice: "-name" removed, "name" made read-only, "<start>" or "<aircraft>" as if
+    // chosen from a folder too deep.
+    std::vector<std::string> changed;
+    std::string message; // none: Install succeeds; else without the ending of every refusal
+    bool soundPackage = false;
 };
+void PrintTo(const KeepCase& c, std::ostream* out) {
+    *out << c.name;
+}
 
-class KeepTest : public InstallTest, public ::testing::WithParamInterface<KeepCase> {};
+class KeepTest : public MainDialogTest, public ::testing::WithParamInterface<KeepCase> {};
 
 TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
     const KeepCase& c = GetParam();
-    layOut(kFamilies[0]);             // Corvane
-    if (c.command == IDC_UNINSTALL) { // its sim= names its .air in another letter case
+    const bool uninstall = c.command == IDC_UNINSTALL;
+    layOut(aircraft, kFamilies[0]); // Corvane
+    if (uninstall) {                // its sim= names its .air in another letter case
         aircraft.writeFile("aircraft.cfg_ORIGINAL", aircraft.readFile("aircraft.cfg"));
         aircraft.writeFile("Panel\\Panel.cfg_ORIGINAL", aircraft.readFile("Panel\\Panel.cfg"));
         aircraft.writeTextFile("aircraft.cfg", configHead("voraz11E"));
@@ -130,84 +123,85 @@ TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
         addSoundFolder();
     }
     chooseAircraftFile();
-    for (const std::string& name : c.removed) {
-        ASSERT_TRUE(std::filesystem::remove(aircraft.nativePath(name))) << name;
-    }
-    for (const std::string& name : c.readOnly) {
-        makeReadOnly(aircraft.nativePath(name));
-    }
     // Nothing of the deep folder is there: the refusal comes before any file is looked at.
     const std::string deep = "C:\\" + std::string(235, 'd') + "\\";
-    if (c.longPath == LongPath::startFolder) {
-        std::strcpy(installerState.startDirectory, deep.c_str());
-    } else if (c.longPath == LongPath::aircraftFolder) {
-        std::strcpy(installerState.aircraftCfgPath, (deep + "aircraft.cfg").c_str());
+    for (const std::string& change : c.changed) {
+        if (change == "<start>") {
+            std::strcpy(installerState.startDirectory, deep.c_str());
+        } else if (change == "<aircraft>") {
+            std::strcpy(installerState.aircraftCfgPath, (deep + "aircraft.cfg").c_str());
+        } else if (change.starts_with('-')) {
+            ASSERT_TRUE(std::filesystem::remove(aircraft.nativePath(change.substr(1)))) << change;
+        } else {
+            makeReadOnly(aircraft.nativePath(change));
+        }
     }
     const std::string identification = statusText();
     const std::string kept = aircraft.nativePath(c.message.empty() ? "Sound" : "");
     const FileTree before = snapshotTree(kept);
     // Without the package the box is disabled: only a program could check it.
-    setCheckState(dialog(), kSounds, BST_CHECKED);
+    setCheckState(dialog(), IDC_ENGINE_SOUNDS, BST_CHECKED);
     click(c.command);
     EXPECT_EQ(snapshotTree(kept), before);
     EXPECT_EQ(statusText(),
               identification + (c.message.empty() ? "Panel installed successfully." : ""));
-    expectEnd(false, c.message);
+    const char* ending = uninstall
+                             ? "\n\nImpossible to uninstall."
+                             : "\n\nPanel is not installed and your\naircraft was not modified.";
+    expectEnd(c.message.empty() ? "" : c.message + ending);
 }
 
-const std::string kNotModified = "\n\nPanel is not installed and your\naircraft was not modified.";
-const std::string kGenerationFailed = "Failure of new \"Aircraft.cfg\" file generation !!!\n\n";
-const std::string kMissing = " file missing !!!\n\nImpossible to uninstall.";
 const std::string kLinkedFolder = "\" is a link to a folder elsewhere !!!\n\nWriting there would "
                                   "change every aircraft\nthat shares it.";
 const std::string kLinkedFile = "\" is a link to a file elsewhere !!!\n\nThe installer never "
                                 "changes a file through a link.";
 const std::string kTooLong = "\nwould be longer than 259 characters !!!";
+const std::string kMissing = " file missing !!!";
 constexpr int kInstall = IDC_INSTALL, kUninstall = IDC_UNINSTALL;
-constexpr LongPath kFits = LongPath::none;
 
 // clang-format off
 const KeepCase kKeepCases[] = {
-    {"SoundPackageAbsent", {{"Sound\\sound.cfg", kOwnSound}}, false, {}, {}, kFits, kInstall, ""},
-    {"NoOwnSoundConfig", {{"Sound\\engine.wav", "RIFF"}}, true, {}, {}, kFits, kInstall, ""},
-    {"KeptSoundCopyAlreadyThere",
-     {{"Sound\\sound.cfg", kOwnSound}, {"Sound\\sound.cfg_ORIGINAL", "earlier"}}, true, {}, {},
-     kFits, kInstall, ""},
-    {"NoPanelConfig", {}, false, {"Panel\\Panel.cfg"}, {}, kFits, kInstall,
-     "Unable to found original \"Panel.cfg\" file !!!" + kNotModified},
-    {"KeptPanelConfigLeftOver", {{"Panel\\Panel.cfg_ORIGINAL", "x"}}, false, {}, {}, kFits,
-     kInstall, "Unable to rename original \"Panel.cfg\" file !!!" + kNotModified},
-    {"SectionBeforeGeneral", {{"aircraft.cfg", fltsim("md11") + "[Views]\n" + kGeneralSection}},
-     false, {}, {}, kFits, kInstall, kGenerationFailed + "In original configuration file, "
-     "[General] section DO\nNOT follow immediately the last [Fltsim.x] section." + kNotModified},
+    {"SoundPackageAbsent", kInstall, {{"Sound\\sound.cfg", kOwnSound}}, {}, ""},
+    {"NoOwnSoundConfig", kInstall, {{"Sound\\engine.wav", "RIFF"}}, {}, "", true},
+    {"KeptSoundCopyAlreadyThere", kInstall,
+     {{"Sound\\sound.cfg", kOwnSound}, {"Sound\\sound.cfg_ORIGINAL", "earlier"}}, {}, "", true},
+    {"NoPanelConfig", kInstall, {}, {"-Panel\\Panel.cfg"},
+     "Unable to found original \"Panel.cfg\" file !!!"},
+    {"KeptPanelConfigLeftOver", kInstall, {{"Panel\\Panel.cfg_ORIGINAL", "x"}}, {},
+     "Unable to rename original \"Panel.cfg\" file !!!"},
+    {"SectionBeforeGeneral", kInstall,
+     {{"aircraft.cfg", fltsim("md11") + "[Views]\n" + kGeneralSection}}, {},
+     "Failure of new \"Aircraft.cfg\" file generation !!!\n\nIn original configuration file, "
+     "[General] section DO\nNOT follow immediately the last [Fltsim.x] section."},
     // What a rename or copy would have to go through, or could not remove, is refused up front.
-    {"PanelFolderIsALink", {{"shared\\Panel.cfg", "[Window Titles]\r\n"}, {"Panel", "-> shared"}},
-     false, {}, {}, kFits, kInstall, "The folder \"Panel" + kLinkedFolder + kNotModified},
-    {"SoundFolderIsALink", {{"shared\\sound.cfg", kOwnSound}, {"Sound", "-> shared"}}, true, {},
-     {}, kFits, kInstall, "The folder \"Sound" + kLinkedFolder + kNotModified},
-    {"PanelConfigIsALink", {{"own.cfg", "[Window Titles]\r\n"}, {"Panel\\Panel.cfg", "-> own.cfg"}},
-     false, {}, {}, kFits, kInstall, "\"Panel\\Panel.cfg" + kLinkedFile + kNotModified},
-    {"LoadEditorSettingsAreALink", {{"own.ini", "x"}, {"Trimdesk.ini", "-> own.ini"}}, false, {},
-     {}, kFits, kInstall, "\"Trimdesk.ini" + kLinkedFile + kNotModified},
-    {"StaleKeptConfigurationIsReadOnly", {{"aircraft.cfg_ORIGINAL", "earlier"}}, false, {},
-     {"aircraft.cfg_ORIGINAL"}, kFits, kInstall,
-     "\"aircraft.cfg_ORIGINAL\" is read-only, so it cannot be replaced !!!" + kNotModified},
-    {"FlightDynamicsIsAFolder", {{"MD-11_zrk.air\\", ""}}, false, {}, {}, kFits, kInstall,
-     "\"MD-11_zrk.air\" is a folder where a file belongs !!!" + kNotModified},
-    {"StartFolderTooDeep", {}, false, {}, {}, LongPath::startFolder, kInstall,
-     "The path of \"tuning_res\\MD-11_zrk.air\" beside the installer" + kTooLong + kNotModified},
-    {"AircraftFolderTooDeep", {}, false, {}, {}, LongPath::aircraftFolder, kInstall,
-     "The path of \"Panel\\Panel.cfg_ORIGINAL\" in the aircraft folder" + kTooLong + kNotModified},
+    {"PanelFolderIsALink", kInstall,
+     {{"shared\\Panel.cfg", "[Window Titles]\r\n"}, {"Panel", "-> shared"}}, {},
+     "The folder \"Panel" + kLinkedFolder},
+    {"SoundFolderIsALink", kInstall, {{"shared\\sound.cfg", kOwnSound}, {"Sound", "-> shared"}},
+     {}, "The folder \"Sound" + kLinkedFolder, true},
+    {"PanelConfigIsALink", kInstall,
+     {{"own.cfg", "[Window Titles]\r\n"}, {"Panel\\Panel.cfg", "-> own.cfg"}}, {},
+     "\"Panel\\Panel.cfg" + kLinkedFile},
+    {"LoadEditorSettingsAreALink", kInstall, {{"own.ini", "x"}, {"Trimdesk.ini", "-> own.ini"}},
+     {}, "\"Trimdesk.ini" + kLinkedFile},
+    {"StaleKeptConfigurationIsReadOnly", kInstall, {{"aircraft.cfg_ORIGINAL", "earlier"}},
+     {"aircraft.cfg_ORIGINAL"}, "\"aircraft.cfg_ORIGINAL\" is read-only, so it cannot be replaced !!!"},
+    {"FlightDynamicsIsAFolder", kInstall, {{"MD-11_zrk.air\\", ""}}, {},
+     "\"MD-11_zrk.air\" is a folder where a file belongs !!!"},
+    {"StartFolderTooDeep", kInstall, {}, {"<start>"},
+     "The path of \"tuning_res\\MD-11_zrk.air\" beside the installer" + kTooLong},
+    {"AircraftFolderTooDeep", kInstall, {}, {"<aircraft>"},
+     "The path of \"Panel\\Panel.cfg_ORIGINAL\" in the aircraft folder" + kTooLong},
     // Uninstall names the first missing file of the three it checks.
-    {"UninstallAllThreeMissing", {}, false,
-     {"aircraft.cfg_ORIGINAL", "VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, {}, kFits,
-     kUninstall, "Original \"aircraft.cfg\"" + kMissing},
-    {"UninstallFlightDynamicsBeforeKeptPanel", {}, false,
-     {"VORAZ11e.air", "Panel\\Panel.cfg_ORIGINAL"}, {}, kFits, kUninstall, "Original AIR" + kMissing},
-    {"UninstallKeptPanel", {}, false, {"Panel\\Panel.cfg_ORIGINAL"}, {}, kFits, kUninstall,
+    {"UninstallAllThreeMissing", kUninstall, {},
+     {"-aircraft.cfg_ORIGINAL", "-VORAZ11e.air", "-Panel\\Panel.cfg_ORIGINAL"},
+     "Original \"aircraft.cfg\"" + kMissing},
+    {"UninstallFlightDynamicsBeforeKeptPanel", kUninstall, {},
+     {"-VORAZ11e.air", "-Panel\\Panel.cfg_ORIGINAL"}, "Original AIR" + kMissing},
+    {"UninstallKeptPanel", kUninstall, {}, {"-Panel\\Panel.cfg_ORIGINAL"},
      "Original \"Panel.cfg\"" + kMissing},
-    {"UninstallAnAddedFileIsALink", {{"own.ini", "x"}, {"Trimdesk.ini", "-> own.ini"}}, false, {},
-     {}, kFits, kUninstall, "\"Trimdesk.ini" + kLinkedFile + "\n\nImpossible to uninstall."},
+    {"UninstallAnAddedFileIsALink", kUninstall, {{"own.ini", "x"}, {"Trimdesk.ini", "-> own.ini"}},
+     {}, "\"Trimdesk.ini" + kLinkedFile},
 };
 // clang-format on
 

@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <functional>
 #include <random>
-#include <string>
 
-#include "tests/support/install_fixture.h"
+#include "tests/support/main_dialog_fixture.h"
 #include "tests/support/random_aircraft.h"
 
 namespace {
@@ -19,57 +17,29 @@ unsigned long fromEnvironment(const char* name, unsigned long fallback) {
     return value == nullptr ? fallback : std::strtoul(value, nullptr, 10);
 }
 
-// Every name and every file's bytes, a large file's as its size and hash so that a failure stays
-// readable.
-FileTree comparable(const FileTree& tree) {
-    FileTree result;
-    for (const auto& [path, bytes] : tree) {
-        result[path] = bytes.size() < 4096 ? bytes
-                                           : std::to_string(bytes.size()) + " bytes, hash " +
-                                                 std::to_string(std::hash<std::string>{}(bytes));
+// A large file as its size and hash, so that a failure stays readable.
+FileTree comparable(FileTree tree) {
+    for (auto& [path, bytes] : tree) {
+        if (bytes.size() >= 4096) {
+            bytes = std::to_string(bytes.size()) + " bytes, hash " +
+                    std::to_string(std::hash<std::string>{}(bytes));
+        }
     }
-    return result;
+    return tree;
 }
 
-class RoundTripTest : public InstallFixture {
-protected:
-    void setChecked(int id, bool checked) {
-        if ((control(id).checkState != BST_UNCHECKED) != checked) {
-            click(id);
-        }
-    }
-    // The options a user might pick for this aircraft, from those the identification enabled.
-    void chooseOptions(std::mt19937& random, bool soundPackage) {
-        setChecked(IDC_REALISTIC_BRAKES, random() % 2 == 0);
-        if (soundPackage) {
-            setChecked(IDC_ENGINE_SOUNDS, random() % 2 == 0);
-        }
-        setChecked(IDC_TRIMDESK, random() % 4 != 0);
-        std::vector<int> layouts = options();
-        std::erase_if(layouts,
-                      [](int id) { return id < IDC_PAX_3_CLASSES || id > IDC_PAX_2_CLASSES; });
-        ASSERT_FALSE(layouts.empty());
-        click(layouts[random() % layouts.size()]);
-    }
-};
-
+// By default twelve folders that hold every family, the manual settings and the sounds; the
+// options are any a user might pick from those the identification enabled.
+using RoundTripTest = MainDialogTest;
 TEST_F(RoundTripTest, InstallThenUninstallGivesTheFolderBack) {
-    // By default twelve folders that hold every family, the manual settings and the sounds.
     const unsigned long seed = fromEnvironment("ZRK_ROUND_TRIP_SEED", 7);
     const unsigned long count = fromEnvironment("ZRK_ROUND_TRIP_COUNT", 12);
     for (unsigned long n = seed; n < seed + count && !HasFailure(); ++n) {
         SCOPED_TRACE("replay with ZRK_ROUND_TRIP_SEED=" + std::to_string(n) +
                      " ZRK_ROUND_TRIP_COUNT=1");
         std::mt19937 random(static_cast<std::mt19937::result_type>(n));
-        const RandomAircraft generated = randomAircraft(random);
         TemporaryFolder folder;
-        for (const auto& [path, bytes] : generated.files) {
-            folder.put(path, bytes);
-        }
-        for (const auto& [path, size] : generated.sizedFiles) {
-            folder.put(path); // then grown: a hole, not written zeros
-            std::filesystem::resize_file(folder.native(path), size);
-        }
+        const RandomAircraft generated = layOutRandomAircraft(random, folder);
         const bool soundPackage = random() % 2 == 0;
         if (soundPackage) {
             addSoundFolder();
@@ -81,7 +51,17 @@ TEST_F(RoundTripTest, InstallThenUninstallGivesTheFolderBack) {
             frontEnd().queueInput("ManSetDialog", emulated::InputEvent::click(IDC_MANSET_OK));
         }
         chooseAircraftFile(folder.core(generated.cfgName));
-        chooseOptions(random, soundPackage);
+        const auto check = [&](int id, bool checked) {
+            setCheckState(dialog(), id, checked ? BST_CHECKED : BST_UNCHECKED);
+        };
+        check(IDC_REALISTIC_BRAKES, random() % 2 == 0);
+        check(IDC_ENGINE_SOUNDS, soundPackage && random() % 2 == 0);
+        check(IDC_TRIMDESK, random() % 4 != 0);
+        std::vector<int> layouts = options();
+        std::erase_if(layouts,
+                      [](int id) { return id < IDC_PAX_3_CLASSES || id > IDC_PAX_2_CLASSES; });
+        ASSERT_FALSE(layouts.empty());
+        click(layouts[random() % layouts.size()]);
         click(IDC_INSTALL);
         ASSERT_TRUE(statusText().ends_with("Panel installed successfully.")) << statusText();
         EXPECT_EQ(readNativeFile(folder.native(generated.cfgName + "_ORIGINAL")),

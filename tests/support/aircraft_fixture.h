@@ -17,8 +17,7 @@ inline std::string fltsim(const std::string& sim, const std::string& model = "",
 }
 inline const std::string kGeneralSection = "[General]\natc_type=MD11\n"; // after the aircraft
 
-// How the LFs of a text are stored: as CR LF, as the installer writes, or as given.
-enum class LineEnds { crlf, lf };
+enum class LineEnds { crlf, lf }; // how the LFs of a text are stored
 
 // Names are relative, in Windows form ("Panel\\Panel.cfg"); made in their case, folders and all.
 class AircraftFolder {
@@ -38,8 +37,7 @@ public:
         writeFile(name, "");
         std::filesystem::resize_file(nativePath(name), size);
     }
-    // Whatever stands under the name makes way for a file, a folder (name ending in '\\') or,
-    // with bytes "-> target", a link to that name in this folder.
+    // As TemporaryFolder::put, in place of whatever stands under the name.
     void put(const std::string& name, const std::string& bytes) {
         std::filesystem::remove_all(nativePath(name));
         std::string relative = name;
@@ -47,12 +45,10 @@ public:
         root_.put(relative, bytes);
     }
     std::string readFile(const std::string& name) const { return readNativeFile(nativePath(name)); }
-    // Windows form, as the installer's fields hold paths.
     std::string corePath(const std::string& name) const { return root_.corePath() + name; }
     std::string cfgPath() const { return corePath("aircraft.cfg"); }
     std::string nativePath(const std::string& name) const { return toNativePath(corePath(name)); }
-    // Every file and folder with its bytes, to show that a step changed nothing.
-    FileTree tree() const { return snapshotTree(root_.nativePath()); }
+    FileTree tree() const { return root_.tree(); }
 
 private:
     TemporaryFolder root_;

@@ -17,7 +17,7 @@ class FailingFileOps {
 public:
     struct Call {
         FileCall kind;
-        std::string path; // the first path it names; for read, write and close the opened one
+        std::string path; // acted on (a copy's target); for read, write and close the opened one
     };
 
     FailingFileOps();
@@ -25,24 +25,21 @@ public:
     FailingFileOps(const FailingFileOps&) = delete;
     FailingFileOps& operator=(const FailingFileOps&) = delete;
 
-    // Fails the call with that number, counted from 1 over every entry (0: none) ...
+    // Fails the call with that number, counted from 1 over every kind (0: none) ...
     void failCall(std::size_t number) { failAt_ = number; }
     // ... or the Nth call of one kind.
     void failNth(FileCall kind, unsigned n) { failKind_[kind] = n; }
-    // Called before each call, with the calls so far and the one about to be made last.
+    // Called before each call, with the calls so far, the one about to be made last.
     std::function<void(const std::vector<Call>&)> beforeCall;
 
     const std::vector<Call>& calls() const { return calls_; }
     unsigned callCount(FileCall kind) const;
 
-    // For the wrapper: records the call and says whether it fails.
-    bool enter(FileCall kind, std::string path);
-    std::string pathOf(RawFile* file) const;
-    void opened(RawFile* file, const char* path) { open_[file] = path; }
-
-    FileOps saved;
-
 private:
+    bool fails(FileCall kind, std::string path); // records the call
+    bool fails(FileCall kind, RawFile* file) { return fails(kind, open_[file]); }
+
+    FileOps saved_;
     std::vector<Call> calls_;
     std::size_t failAt_ = 0;
     std::map<FileCall, unsigned> failKind_;

@@ -2,19 +2,15 @@
 // and uninstall round trips: any mix of line ends, comments, letter cases and optional parts.
 #pragma once
 
-#include <cstdint>
 #include <random>
 #include <string>
-#include <utility>
-#include <vector>
+
+#include "tests/support/test_files.h"
 
 struct RandomAircraft {
-    std::string cfgName; // aircraft.cfg in some letter case
-    // Relative native paths: files with their bytes, and model and flight-dynamics files that
-    // only need their exact size (made sparse).
-    std::vector<std::pair<std::string, std::string>> files;
-    std::vector<std::pair<std::string, std::uintmax_t>> sizedFiles;
+    std::string cfgName;     // aircraft.cfg in some letter case
     bool asksManualSettings; // an iFDG model file of no known size
 };
 
-RandomAircraft randomAircraft(std::mt19937& random);
+// Lays the aircraft out in the empty folder; model and flight-dynamics files are sparse.
+RandomAircraft layOutRandomAircraft(std::mt19937& random, TemporaryFolder& folder);

@@ -18,42 +18,37 @@
 
 class ScriptedFrontEnd final : public emulated::FrontEnd {
 public:
-    enum class NoticeKind { beep, messageBox };
     struct Notice {
-        NoticeKind kind;
+        bool isBox;
         unsigned style; // a beep's type
         std::string text, caption;
         WindowHandle owner;
         bool operator==(const Notice&) const = default;
+        friend std::ostream& operator<<(std::ostream& out, const Notice& n) {
+            return out << (n.isBox ? "box " : "beep ") << n.style << " \"" << n.text << "\" \""
+                       << n.caption << "\" owner " << n.owner;
+        }
     };
-    static Notice beepOf(unsigned type) { return {NoticeKind::beep, type, "", "", nullptr}; }
+    static Notice beepOf(unsigned type) { return {false, type, "", "", nullptr}; }
     // The installer's one kind of box: MB_OK | MB_ICONEXCLAMATION, with its caption.
     static Notice errorBox(const std::string& text, WindowHandle owner) {
-        return {NoticeKind::messageBox, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner};
+        return {true, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner};
     }
-    struct FileRequest {
-        std::string title, proposedName; // the buffer's content when the request came
-        std::uint32_t flags;
-        WindowHandle owner;
-    };
-
     // The next input of a dialog run by a modal loop; the dialog asking must be `dialogName`.
     void queueInput(const std::string& dialogName, emulated::InputEvent input) {
         inputs_.emplace_back(dialogName, input);
     }
     // The answer to the next file-open request: a full path in Windows form, or a cancel.
     void queueOpenFile(std::optional<std::string> path) { fileAnswers_.push_back(path); }
-    // Queued inputs and file answers nobody asked for yet.
+    // Queued answers nobody asked for yet.
     std::size_t pendingAnswers() const { return inputs_.size() + fileAnswers_.size(); }
 
-    // An input or file answer asked for but not queued (or queued for another dialog) fails the
-    // test and abandons the dialog or cancels the request, so a test never hangs.
+    // What was not queued (or was queued for another dialog) fails the test and abandons the
+    // dialog or cancels the request, so a test never hangs.
     emulated::InputEvent nextInput(WindowHandle dialog) override {
-        const DialogTemplate* layout = emulated::dialogTemplate(dialog);
-        const std::string name = layout == nullptr ? "(no dialog)" : layout->name;
+        const std::string name = emulated::dialogTemplate(dialog)->name;
         if (inputs_.empty() || inputs_.front().first != name) {
-            ADD_FAILURE() << "\"" << name << "\" asks for input but the next one queued is for \""
-                          << (inputs_.empty() ? "(none)" : inputs_.front().first) << "\"";
+            ADD_FAILURE() << name << " asks for an input that was not queued for it";
             return emulated::InputEvent::key(emulated::InputKind::abandon);
         }
         const emulated::InputEvent next = inputs_.front().second;
@@ -62,15 +57,12 @@ public:
     }
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
                        unsigned style) override {
-        notices.push_back({NoticeKind::messageBox, style, text, caption, owner});
+        notices.push_back({true, style, text, caption, owner});
         return IDOK; // the installer's boxes have one button
     }
     void beep(unsigned type) override { notices.push_back(beepOf(type)); }
     bool requestOpenFile(FileOpenRequest& request) override {
-        fileRequests.push_back(
-            {request.title == nullptr ? "" : request.title,
-             std::string(request.fileBuffer, strnlen(request.fileBuffer, request.fileBufferSize)),
-             request.flags, request.owner});
+        ++fileRequests;
         if (fileAnswers_.empty()) {
             ADD_FAILURE() << "A file-open request came but no answer is queued";
             return false;
@@ -89,16 +81,10 @@ public:
     }
 
     std::vector<Notice> notices;
-    std::vector<FileRequest> fileRequests;
+    std::size_t fileRequests = 0;
     std::vector<WindowHandle> dialogOwners; // of each dialog opened, in order
 
 private:
     std::deque<std::pair<std::string, emulated::InputEvent>> inputs_; // dialog name, input
     std::deque<std::optional<std::string>> fileAnswers_;
 };
-
-inline std::ostream& operator<<(std::ostream& out, const ScriptedFrontEnd::Notice& notice) {
-    return out << (notice.kind == ScriptedFrontEnd::NoticeKind::beep ? "beep " : "box ")
-               << notice.style << " \"" << notice.text << "\" \"" << notice.caption << "\" owner "
-               << notice.owner;
-}

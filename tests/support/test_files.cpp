@@ -43,66 +43,36 @@ std::string unixName(const std::string& windowsPath) {
     using Query = char*(CDECL*)(const WCHAR*);
     auto query = reinterpret_cast<Query>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
-    if (query == nullptr) {
-        return "";
-    }
-    std::wstring wide = fs::path(windowsPath).wstring();
-    char* name = query(wide.c_str());
+    char* name = query != nullptr ? query(fs::absolute(windowsPath).wstring().c_str()) : nullptr;
     std::string unix = name != nullptr ? name : "";
     HeapFree(GetProcessHeap(), 0, name);
     return unix;
 }
-} // namespace
 
-// Runs a POSIX program and waits until `done` holds: Wine does not tell when a POSIX program it
-// started has ended.
-template <typename Done> void runPosix(std::string command, Done done) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
-    for (int tries = 0; tries < 500 && !done(); ++tries) {
+// Runs a POSIX program and waits until `nativePath` is there or not: Wine does not tell when a
+// POSIX program it started has ended.
+bool exists(const std::string& nativePath) {
+    return GetFileAttributesA(nativePath.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+void runPosix(const std::string& command, const std::string& nativePath, bool present) {
+    WinExec(command.c_str(), SW_HIDE);
+    for (int tries = 0; tries < 500 && exists(nativePath) != present; ++tries) {
         Sleep(10);
     }
 }
-
-bool present(const std::string& nativePath) {
-    return GetFileAttributesA(nativePath.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+} // namespace
 
 // Wine makes no POSIX link itself, but it runs the system's ln. The target must exist, or the
 // link is not seen.
 void makeLink(const std::string& nativeTarget, const std::string& nativeLink) {
-    runPosix("Z:\\bin\\ln -s \"" + unixName(nativeTarget) + "\" \"" +
-                 unixName(fs::absolute(nativeLink).string()) + "\"",
-             [&] { return present(nativeLink); });
-}
-
-// A Windows program cannot remove a POSIX link under Wine without removing its target instead.
-void removeFolderWithLinks(const std::string& nativeFolder) {
-    runPosix("Z:\\bin\\rm -rf \"" + unixName(nativeFolder) + "\"",
-             [&] { return !present(nativeFolder); });
+    runPosix("Z:\\bin\\ln -s \"" + unixName(nativeTarget) + "\" \"" + unixName(nativeLink) + "\"",
+             nativeLink, true);
 }
 #else
 void makeLink(const std::string& nativeTarget, const std::string& nativeLink) {
     fs::create_symlink(nativeTarget, nativeLink);
 }
-
 #endif
-
-// Windows removes no read-only file.
-void removeFolderWithoutLinks(const std::string& nativeFolder) {
-    std::error_code ignored;
-    for (const fs::directory_entry& entry :
-         fs::recursive_directory_iterator(nativeFolder, ignored)) {
-        fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
-    }
-    fs::remove_all(nativeFolder, ignored);
-}
 
 void makeReadOnly(const std::string& nativePath) {
     fs::permissions(nativePath,
@@ -116,9 +86,10 @@ FileTree snapshotTree(const std::string& nativeFolder) {
         std::string relative = fs::relative(entry.path(), nativeFolder).generic_string();
         if (entry.is_symlink()) {
             tree[relative] = "-> " + fs::read_symlink(entry.path()).string();
+        } else if (entry.is_directory()) {
+            tree[relative + "/"] = "";
         } else {
-            tree[relative + (entry.is_directory() ? "/" : "")] =
-                entry.is_directory() ? "" : readNativeFile(entry.path().string());
+            tree[relative] = readNativeFile(entry.path().string());
         }
     }
     return tree;
@@ -133,12 +104,17 @@ TemporaryFolder::TemporaryFolder() {
 
 TemporaryFolder::~TemporaryFolder() {
 #if defined(_WIN32)
+    // A Windows program cannot remove a POSIX link under Wine without removing its target.
     if (hasLinks_) {
-        removeFolderWithLinks(native_);
+        runPosix("Z:\\bin\\rm -rf \"" + unixName(native_) + "\"", native_, false);
         return;
     }
 #endif
-    removeFolderWithoutLinks(native_);
+    std::error_code ignored; // Windows removes no read-only file
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(native_, ignored)) {
+        fs::permissions(entry.path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+    }
+    fs::remove_all(native_, ignored);
 }
 
 void TemporaryFolder::put(const std::string& relative, const std::string& bytes) {
@@ -150,5 +126,15 @@ void TemporaryFolder::put(const std::string& relative, const std::string& bytes)
         hasLinks_ = true;
     } else {
         writeNativeFile(native(relative), bytes);
+    }
+}
+
+void TemporaryFolder::put(const FileTree& tree) {
+    for (bool links : {false, true}) {
+        for (const auto& [relative, bytes] : tree) {
+            if (bytes.starts_with("-> ") == links) {
+                put(relative, bytes);
+            }
+        }
     }
 }
