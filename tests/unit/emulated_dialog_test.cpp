@@ -1,6 +1,8 @@
 // The emulated dialog manager's Windows rules on the real templates, seen by a logging procedure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "platform/emulated/dialog_manager.h"
 #include "resources/control_ids.h"
 #include "tests/support/scripted_front_end.h"
@@ -40,9 +42,7 @@ class EmulatedDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { emulated::setFrontEnd(&frontEnd_); }
     void TearDown() override {
-        for (WindowHandle dialog : opened_) {
-            emulated::closeDialogForTest(dialog);
-        }
+        std::ranges::for_each(opened_, emulated::closeDialogForTest);
         emulated::setFrontEnd(nullptr);
         received.clear();
     }
@@ -55,38 +55,20 @@ protected:
         received.clear();
         return dialog;
     }
-    static Ids walk(WindowHandle dialog, K key, int steps) {
-        Ids ids;
-        while (steps-- > 0) {
-            emulated::pressKey(dialog, key);
-            ids.push_back(emulated::focusedControlId(dialog));
-        }
-        return ids;
-    }
 
     ScriptedFrontEnd frontEnd_;
     std::vector<WindowHandle> opened_;
 };
 
-TEST_F(EmulatedDialogTest, AutoButtonsChangeTheirOwnChecksBeforeTheirCommand) {
-    WindowHandle dialog = open("MainDialog");
-    for (int id : {IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_PAX_2_CLASSES, IDC_CARGO}) {
-        EXPECT_EQ(emulated::clickControl(dialog, id), 0);
-    }
-    emulated::pressKey(dialog, K::space); // on the focused CARGO: it stays checked
-    emulated::clickControl(dialog, IDC_REALISTIC_BRAKES);
-    EXPECT_EQ(received, (Log{"1014+", "1015+", "1012+", "1010+", "1010+", "1014"}));
-    // The six layouts are one group; the check boxes around them are not in it.
-    Ids checked;
-    for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
-        control.checkState != BST_UNCHECKED ? checked.push_back(control.id) : void();
-    }
-    EXPECT_EQ(checked, (Ids{IDC_CARGO, IDC_ENGINE_SOUNDS}));
-}
-
 TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
     // Dialog, a control disabled first (or 0), inputs, what reached the procedure, focus after.
     const std::tuple<const char*, int, std::vector<InputEvent>, Log, int> cases[] = {
+        // Auto buttons change their own checks before their command; Space on a checked radio.
+        {"MainDialog",
+         0,
+         {click(1014), click(1012), click(1010), key(K::space), click(1014)},
+         {"1014+", "1012+", "1010+", "1010+", "1014"},
+         1014},
         // Disabled (1010), hidden (1013), static and unaddressed controls take no clicks.
         {"MainDialog", 1010, {click(1010), click(1013), click(1003), click(-1)}, {}, 1001},
         {"MainDialog", 0, {key(K::escape)}, {"2"}, 1001},
@@ -119,6 +101,14 @@ TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
 }
 
 TEST_F(EmulatedDialogTest, TabVisitsUsableTabStopsInTemplateOrderAndARadioGroupOnce) {
+    const auto walk = [](WindowHandle dialog, K key, int steps) {
+        Ids ids;
+        while (steps-- > 0) {
+            emulated::pressKey(dialog, key);
+            ids.push_back(emulated::focusedControlId(dialog));
+        }
+        return ids;
+    };
     EXPECT_EQ(walk(open("MainDialog", false), K::tab, 2), (Ids{IDC_QUIT, IDC_CHOOSE_AIRCRAFT}));
     WindowHandle dialog = open("MainDialog");
     showControl(dialog, IDC_CHOOSE_SAME, SW_SHOW);
@@ -126,7 +116,6 @@ TEST_F(EmulatedDialogTest, TabVisitsUsableTabStopsInTemplateOrderAndARadioGroupO
     EXPECT_EQ(walk(dialog, K::tab, 9),
               (Ids{IDC_QUIT, IDC_INSTALL, IDC_UNINSTALL, IDC_REALISTIC_BRAKES, IDC_TRIMDESK,
                    IDC_COMBI_2_CLASSES, IDC_CHOOSE_SAME, IDC_ENGINE_SOUNDS, IDC_CHOOSE_AIRCRAFT}));
-
     WindowHandle manual = open("ManSetDialog");
     EXPECT_EQ(walk(manual, K::tab, 2), (Ids{IDC_FOLD_AND_HOOK, IDC_MANSET_OK}));
     emulated::clickControl(manual, IDC_NAV_LIGHTS_MDL); // a check makes its group a tab stop
