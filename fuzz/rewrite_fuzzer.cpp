@@ -8,28 +8,27 @@
 
 namespace {
 
-// After the header comment: every line up to the first other section after the aircraft sections
-// and [General], the first sim= line after each aircraft header replaced (the search runs on
-// across headers), each ended by CR LF; then the tuning sections. Or the code to fail with.
-ResultCode modelRewrite(const std::vector<ModelLine>& lines, std::string& copied, bool& tuned) {
+// What follows the header comment: every line up to the first other section after the aircraft
+// sections and [General], the first sim= line after each aircraft header replaced (the search
+// runs on across headers), each ended by CR LF; then the tuning sections. Or the code to fail with.
+ResultCode modelRewrite(const std::string& input, const std::string& tuning, std::string& body) {
     bool aircraft = false, general = false, seekingSim = false;
-    for (const ModelLine& line : lines) {
-        const std::string_view text = line.text.c_str();
+    for (const ModelLine& line : modelLines(input)) {
+        std::string_view text = line.text.c_str();
         if (line.code != resultOk) {
             return line.code == endOfFile ? resultOk : line.code;
-        } else if (seekingSim && beginsWith(text, "sim=")) {
-            copied += "sim=MD-11_zrk\r\n";
-            seekingSim = false;
-            continue;
         } else if (!seekingSim && text.starts_with('[')) {
             seekingSim = beginsWith(text, "[fltsim.");
             if (!seekingSim && !beginsWith(text, "[General]")) {
-                tuned = aircraft && general;
-                return tuned ? resultOk : generalMisplaced;
+                body += tuning;
+                return aircraft && general ? resultOk : generalMisplaced;
             }
             (seekingSim ? aircraft : general) = true;
+        } else if (seekingSim && beginsWith(text, "sim=")) {
+            text = "sim=MD-11_zrk";
+            seekingSim = false;
         }
-        copied += std::string(text) + "\r\n";
+        body += std::string(text) + "\r\n";
     }
     return resultOk;
 }
@@ -44,11 +43,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int32_t kinds[] = {modelNotSupported, modelCorvane, modelIfdg, modelOverland};
     installerState.modelKind = kinds[hash >> 4 & 3];
     memory::entries = {}, memory::faults = {};
-    TextFile* out = openTextFile("C:\\A\\tuning", TextFileMode::write);
-    writeTuningSections(out);
-    closeTextFile(out);
-    const std::string tuning = memory::entries["C:\\A\\TUNING"].bytes;
-    memory::entries = {{"C:\\A", {"", true}}, {"C:\\A\\AIRCRAFT.CFG", {input}}};
+    TextFile* tuning = openTextFile("tuning", TextFileMode::write);
+    writeTuningSections(tuning);
+    closeTextFile(tuning);
+    std::string body;
+    const ResultCode expected = modelRewrite(input, memory::entries["TUNING"].bytes, body);
+    memory::entries = {{"C:\\A\\AIRCRAFT.CFG", {input}}};
     if ((hash & 8) != 0) {
         memory::entries["C:\\A\\AIRCRAFT.CFG_ORIGINAL"] = {"kept by an earlier install"};
     }
@@ -59,23 +59,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const ResultCode code = rewriteAircraftConfig("C:\\A\\aircraft.cfg");
 
-    std::string copied;
-    bool tuned = false;
-    const ResultCode expected = modelRewrite(modelLines(input), copied, tuned);
-    const memory::Faults& happened = memory::faults;
     // Writes reach the file only when the buffer is flushed, at the latest at close: a refusal
     // found before then is the reason given, not the failed write.
-    fuzzCheck(happened.writeFailed()
+    fuzzCheck(memory::faults.readFailed() || memory::faults.writeFailed()
                   ? code == ioFailure || (expected != resultOk && code == expected)
-              : happened.readFailed() ? code == ioFailure || code == expected
-                                      : code == expected,
+                  : code == expected,
               "wrong result code");
     fuzzCheck(memory::openFiles == 0, "file left open");
     auto after = memory::entries;
     if (code == resultOk) {
         // After the header comment, which only a supported family has.
-        const std::string written = after["C:\\A\\AIRCRAFT.CFG"].bytes,
-                          body = copied + (tuned ? tuning : "");
+        const std::string written = after["C:\\A\\AIRCRAFT.CFG"].bytes;
         fuzzCheck(written.ends_with(body) &&
                       (written.size() == body.size()) == (installerState.modelKind == 0),
                   "the new file is not the old one rewritten");
