@@ -130,31 +130,27 @@ void fuzzCheck(bool holds, const char* what) {
 
 // What readConfigLine must give for a file's bytes, from its contract alone: fgets of 2047
 // characters on a stream where a CR LF pair reads as one LF, then every CR and LF at the line's
-// end stripped; 2047 characters without a line end are too long (and no caller reads on).
-struct ModelLine {
-    ResultCode code;
-    std::string text; // with any NUL it holds
-};
-std::vector<ModelLine> modelLines(const std::string& bytes) {
+// end stripped; 2047 characters without a line end are too long, and no caller reads on. The
+// lines (with any NUL they hold), and the code that ends them.
+std::vector<std::string> modelLines(const std::string& bytes, ResultCode& end) {
     std::string stream;
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (bytes[i] != '\r' || i + 1 == bytes.size() || bytes[i + 1] != '\n') {
             stream += bytes[i];
         }
     }
-    std::vector<ModelLine> lines;
+    std::vector<std::string> lines;
     for (std::size_t at = 0; at < stream.size();) {
-        std::size_t end = std::min(stream.find('\n', at), stream.size() - 1) + 1;
-        std::string line = stream.substr(at, std::min(end - at, kLineCapacity - 1));
+        const std::size_t lineEnd = std::min(stream.find('\n', at), stream.size() - 1) + 1;
+        std::string line = stream.substr(at, std::min(lineEnd - at, kLineCapacity - 1));
         at += line.size();
         if (line.size() == kLineCapacity - 1 && line.back() != '\n' && line.back() != '\r') {
-            lines.push_back({lineTooLong, ""});
+            end = lineTooLong;
             return lines;
         }
-        line.erase(line.find_last_not_of("\r\n") + 1);
-        lines.push_back({resultOk, line});
+        lines.push_back(line.erase(line.find_last_not_of("\r\n") + 1));
     }
-    lines.push_back({endOfFile, ""});
+    end = endOfFile;
     return lines;
 }
 

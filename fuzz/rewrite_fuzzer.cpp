@@ -13,11 +13,10 @@ namespace {
 // runs on across headers), each ended by CR LF; then the tuning sections. Or the code to fail with.
 ResultCode modelRewrite(const std::string& input, const std::string& tuning, std::string& body) {
     bool aircraft = false, general = false, seekingSim = false;
-    for (const ModelLine& line : modelLines(input)) {
-        std::string_view text = line.text.c_str();
-        if (line.code != resultOk) {
-            return line.code == endOfFile ? resultOk : line.code;
-        } else if (!seekingSim && text.starts_with('[')) {
+    ResultCode end;
+    for (const std::string& line : modelLines(input, end)) {
+        std::string_view text = line.c_str();
+        if (!seekingSim && text.starts_with('[')) {
             seekingSim = beginsWith(text, "[fltsim.");
             if (!seekingSim && !beginsWith(text, "[General]")) {
                 body += tuning;
@@ -30,7 +29,7 @@ ResultCode modelRewrite(const std::string& input, const std::string& tuning, std
         }
         body += std::string(text) + "\r\n";
     }
-    return resultOk;
+    return end == endOfFile ? resultOk : end;
 }
 
 } // namespace

@@ -1,11 +1,10 @@
 // The scanner on a real aircraft folder: every code, the accepting cases, the state it leaves, and
-// the model files it looks at: the class their size and name give, the first that fits.
+// the model file it takes: the first that fits, its class from its size and name.
 #include "analysis/config_scanner.h"
 
 #include <cstring>
 #include <gtest/gtest.h>
 
-#include "analysis/model_file.h"
 #include "app/installer_state.h"
 #include "tests/support/aircraft_fixture.h"
 #include "tests/support/failing_file_ops.h"
@@ -22,7 +21,12 @@ TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
         {"a", "MD11_GE_PAX.mdl", 4104072, 1},   {"b", "MD11_GE_PAX.mdl", 3190766, 2},
         {"c", "MD11_GE_PAX.mdl", 3174790, 2},   {"d", "MD11_GE_PAX.mdl", (1ull << 32) + 3153900, 2},
         {"e", "MD11_PW_PAX.mdl", 4100000, 3},   {"f", "MD11_pW_PAX.mdl", 4100001, 1},
-        {"g", "MD1_PW_PAX.mdl", 5000000, 3}};
+        {"g", "MD1_PW_PAX.mdl", 5000000, 3},    {"h", "A_11_GE_PAX.mdl", 3153900, 2}};
+    // The first model file by name without regard to case; names that fill the field, one more.
+    folder.addFile("MODEL.h\\b_11_GE_PAX.MDL", 4127528);
+    folder.addFile("MODEL.h\\0.txt", 4127528);
+    folder.addFile("model.i\\" + std::string(123, 'i') + ".mdl", 3153900);
+    folder.addFile("model.j\\" + std::string(124, 'j') + ".mdl", 3153900);
     for (const auto& [value, file, size, version] : models) {
         folder.addFile("MODEL" + (value.empty() ? "" : "." + value) + "\\" + file, size);
     }
@@ -46,6 +50,7 @@ TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
     }
     const std::string one = fltsim("MD-11") + kGeneralSection, s259(259, 's');
     const std::pair<std::string, std::string> cases[] = {
+        {fltsim("MD-11", "i"), "0 MD-11 2"},
         {fltsim("MD-11", "v10") + fltsim("md-11", "V10", "md11"), "0 MD-11 1"},
         {fltsim("MD-11", "pw") + fltsim("MD-11", "pw2"), "0 MD-11 1"},
         {fltsim("md-11") + fltsim("MD-11", "abc"), "0 md-11 2"},
@@ -76,24 +81,11 @@ TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
         {fltsim("MD-11") + fltsim("MD-11", "", "MD11F"), "93 MD-11 7"},
         {fltsim("MD-11", "nowhere"), "94 MD-11 7"},
         {fltsim("MD-11", "empty"), "94 MD-11 7"},
+        {fltsim("MD-11", "j"), "94 MD-11 7"},
         {fltsim("MD-11") + fltsim("MD-11", "nowhere"), "94 MD-11 7"}};
     for (const auto& [config, expected] : cases) {
         EXPECT_EQ(scan(config), expected) << config.substr(0, 100);
     }
     EXPECT_EQ(scan(one, 1), "50  7");
     EXPECT_EQ(scan(one, 0, 1), "52  7");
-
-    // The first model file by name without regard to case; a name that fills its field, one more.
-    for (const char* name : {"model.h\\b.MDL", "model.h\\A.mdl", "model.h\\0.txt"}) {
-        folder.addFile(name, 1);
-    }
-    const std::string fits(123, 'i');
-    folder.addFile("model.i\\" + fits + ".mdl", 1);
-    folder.addFile("model.j\\" + fits + "j.mdl", 1);
-    for (auto [value, expected] :
-         {std::pair<const char*, std::string>{"h", "A.mdl"}, {"i", fits + ".mdl"}, {"j", "94"}}) {
-        char name[kModelNameCapacity] = "";
-        const ResultCode code = findModelFile(value, name, nullptr);
-        EXPECT_EQ(code == resultOk ? name : std::to_string(code), expected);
-    }
 }

@@ -28,28 +28,27 @@ std::vector<InputEvent> inputs(const std::string& text) {
     return events;
 }
 
-// Logs a command's id, "+" if its control was checked on arrival, "in " inside a nested dialog.
-// Install runs "ManSetDialog" nested with parameter 7 and logs its result; Quit and OK end their
-// dialog with 42.
+// Logs each message ("in " inside a nested dialog): a command's id ("+" if its control was
+// checked on arrival), "close", "init" and its parameter. Install runs "ManSetDialog" nested with
+// parameter 7 and logs its result; Quit and OK end their dialog with 42.
 std::string received; // each entry followed by ", "
 
 DialogResult PLATFORM_CALLBACK loggingProc(WindowHandle dialog, unsigned message,
                                            std::uintptr_t wParam, std::intptr_t lParam) {
     const int id = static_cast<int>(wParam & 0xFFFF);
-    const std::string in = emulated::dialogOwner(dialog) != nullptr ? "in " : "";
-    if (message != WM_COMMAND) {
-        received +=
-            in + (message == WM_CLOSE ? "close, " : "init " + std::to_string(lParam) + ", ");
-        return message == WM_CLOSE ? 0 : 1;
-    }
-    received += in + std::to_string(id) + (getCheckState(dialog, id) ? "+, " : ", ");
-    if (id == IDC_INSTALL) {
+    received +=
+        (emulated::dialogOwner(dialog) != nullptr ? "in " : "") +
+        (message == WM_CLOSE     ? "close"
+         : message != WM_COMMAND ? "init " + std::to_string(lParam)
+                                 : std::to_string(id) + (getCheckState(dialog, id) ? "+" : "")) +
+        ", ";
+    if (message == WM_COMMAND && id == IDC_INSTALL) {
         received +=
             std::to_string(runModalDialog(nullptr, "ManSetDialog", dialog, loggingProc, 7)) + ", ";
-    } else if (id == IDC_QUIT || id == IDC_MANSET_OK) {
+    } else if (message == WM_COMMAND && (id == IDC_QUIT || id == IDC_MANSET_OK)) {
         endDialog(dialog, 42);
     }
-    return 0;
+    return message == WM_INITDIALOG;
 }
 
 class EmulatedDialogTest : public ::testing::Test {

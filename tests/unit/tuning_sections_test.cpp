@@ -10,7 +10,7 @@
 #include "tests/support/config_text.h"
 
 TEST(TuningSections, EachFamilyWritesWhatFitsTheState) {
-    std::map<int, std::string> ifdgWeights; // by type and engines
+    std::set<std::string> ifdgWeights; // one row for each type and engines, whatever the rest
     for (int state = 0; state < 3 * 3 * 2 * 3 * 4 * 2 * 2; ++state) {
         int rest = state;
         const auto next = [&](int count) { return std::exchange(rest, rest / count) % count; };
@@ -44,8 +44,7 @@ TEST(TuningSections, EachFamilyWritesWhatFitsTheState) {
         }
         // One weights row for each type and engines, no economy seats in a cargo aircraft.
         const std::size_t weights = text.find("[Weight_and_Balance]");
-        const std::string row = text.substr(weights, text.find("\r\n\r\n", weights) - weights);
-        EXPECT_EQ(ifdgWeights.try_emplace(s.aircraftVariant * 2 + pw, row).first->second, row);
+        ifdgWeights.insert(text.substr(weights, text.find("\r\n\r\n", weights) - weights));
         EXPECT_EQ(value("station_load.5=").starts_with("\"0,"), s.aircraftVariant == 3);
         EXPECT_EQ(value("static_thrust="), pw ? "60500.000000" : "60000.000000");
         // Lights numbered from 0 in the order written; the effect tells which light it is.
@@ -66,9 +65,5 @@ TEST(TuningSections, EachFamilyWritesWhatFitsTheState) {
         EXPECT_EQ(text.find("[folding_wings]") != std::string::npos,
                   version == 2 || (version == 3 && s.foldAndHookCommands != 0));
     }
-    std::set<std::string> rows;
-    for (const auto& [typeAndEngines, row] : ifdgWeights) {
-        rows.insert(row);
-    }
-    EXPECT_EQ(rows.size(), 6u);
+    EXPECT_EQ(ifdgWeights.size(), 6u);
 }
