@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <regex>
 #include <set>
 
 #include "app/installer_state.h"
@@ -11,6 +13,11 @@
 
 TEST(TuningSections, EachFamilyWritesWhatFitsTheState) {
     std::set<std::string> ifdgWeights; // one row for each type and engines, whatever the rest
+    std::string loads; // the weights' last lines: each station's load, its weight and its name
+    for (int i = 0; i < 6; ++i) {
+        loads += "\r\nstation_load\\." + std::to_string(i) + "=\"[0-9]+(,0\\.0){3},[A-Z][a-z]+\"";
+    }
+    const std::regex stationLoads(loads + "$");
     for (int state = 0; state < 3 * 3 * 2 * 3 * 4 * 2 * 2; ++state) {
         int rest = state;
         const auto next = [&](int count) { return std::exchange(rest, rest / count) % count; };
@@ -37,14 +44,18 @@ TEST(TuningSections, EachFamilyWritesWhatFitsTheState) {
         }
         const bool ifdg = s.modelKind == modelIfdg,
                    pw = ifdg ? s.engineVariant == 2 : s.modelKind == modelOverland;
+        // The weights: a header and 15 lines; one row for each iFDG type and engines.
+        const std::size_t weights = text.find("[Weight_and_");
+        const std::string row = text.substr(weights, text.find("\r\n\r\n", weights) - weights);
+        EXPECT_EQ(std::ranges::count(row, '\n'), 15);
+        EXPECT_TRUE(std::regex_search(row, stationLoads));
         EXPECT_EQ(value("max_gross_weight="), pw ? "630500" : "612500");
         EXPECT_EQ(value("toe_brakes_scale="), s.realisticBrakes ? "0.335704" : "0.671407");
         if (!ifdg) {
             continue; // the rest of the other families' sections never varies
         }
-        // One weights row for each type and engines, no economy seats in a cargo aircraft.
-        const std::size_t weights = text.find("[Weight_and_Balance]");
-        ifdgWeights.insert(text.substr(weights, text.find("\r\n\r\n", weights) - weights));
+        ifdgWeights.insert(row);
+        // No economy seats in a cargo aircraft; the engines' thrust.
         EXPECT_EQ(value("station_load.5=").starts_with("\"0,"), s.aircraftVariant == 3);
         EXPECT_EQ(value("static_thrust="), pw ? "60500.000000" : "60000.000000");
         // Lights numbered from 0 in the order written; the effect tells which light it is.
