@@ -1,13 +1,12 @@
 #!/usr/bin/env bash
-# Runs one fuzz target for FUZZ_SECONDS (20 by default) from its seed corpus and prints how many
-# inputs it tried. New inputs and any crash input go to the run folder, never among the seeds.
+# Runs fuzz target $1 for FUZZ_SECONDS (20 by default) from its seeds $2 and prints how many
+# inputs it tried. New inputs and any crash input go to the run folder $3, never among the seeds.
 set -uo pipefail
-target=$1 seeds=$2 run=$3
-mkdir -p "$run/corpus"
-"$target" -max_total_time="${FUZZ_SECONDS:-20}" -max_len=9000 -timeout=10 -print_final_stats=1 \
-    -artifact_prefix="$run/" "$run/corpus" "$seeds" >"$run/log" 2>&1
+mkdir -p "$3/corpus"
+"$1" -max_total_time="${FUZZ_SECONDS:-20}" -max_len=9000 -timeout=10 -print_final_stats=1 \
+    -artifact_prefix="$3/" "$3/corpus" "$2" >"$3/log" 2>&1
 status=$?
-units=$(sed -n 's/^stat::number_of_executed_units: *//p' "$run/log")
-echo "$(basename "$target"): ${units:-?} executions" | tee "$run/summary"
-[ $status -eq 0 ] || tail -n 40 "$run/log"
+echo "$(basename "$1"): $(sed -n 's/^stat::number_of_executed_units: *//p' "$3/log") executions" |
+    tee "$3/summary"
+[ $status -eq 0 ] || tail -n 40 "$3/log"
 exit $status

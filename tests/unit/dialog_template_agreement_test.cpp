@@ -20,14 +20,13 @@ std::string sourceFile(const std::string& relative) {
 
 // The statements of every DIALOGEX block of a resource script, from its first line to END.
 Lines rcDialogs(const std::string& rc) {
-    static const std::regex blanksAround(R"(^\s+|\s+$)");
     Lines lines;
     bool inDialog = false;
-    std::stringstream text(rc);
-    for (std::string line; std::getline(text, line);) {
-        line = std::regex_replace(line, blanksAround, "");
+    std::istringstream text(rc);
+    for (std::string line; std::getline(text >> std::ws, line);) {
+        line.erase(line.find_last_not_of(" \r") + 1);
         inDialog = inDialog || line.find(" DIALOGEX ") != std::string::npos;
-        if (inDialog && !line.empty() && line.rfind("//", 0) != 0) {
+        if (inDialog && !line.starts_with("//")) {
             lines.push_back(line);
             inDialog = line != "END";
         }
@@ -36,7 +35,7 @@ Lines rcDialogs(const std::string& rc) {
 }
 
 // The template data written out as .rc statements.
-Lines dataDialogs(std::span<const DialogTemplate* const> dialogs) {
+Lines dataDialogs() {
     std::map<int, std::string> idNames;
     const std::string header = sourceFile("resources/control_ids.h");
     const std::regex define(R"(#define (\w+) \(?(-?\d+)\)?)");
@@ -49,7 +48,8 @@ Lines dataDialogs(std::span<const DialogTemplate* const> dialogs) {
         "\"Button\", BS_GROUPBOX",      "\"Static\", SS_LEFT"};
     const auto n = [](int number) { return std::to_string(number); };
     Lines lines;
-    for (const DialogTemplate* d : dialogs) {
+    for (const char* name : {"MainDialog", "ManSetDialog"}) {
+        const DialogTemplate* d = findDialogTemplate(name);
         lines.insert(lines.end(),
                      {std::string(d->name) + " DIALOGEX 0, 0, " + n(d->width) + ", " + n(d->height),
                       std::string("STYLE DS_SETFONT | DS_MODALFRAME | DS_CENTER | ") +
@@ -72,23 +72,12 @@ Lines dataDialogs(std::span<const DialogTemplate* const> dialogs) {
     return lines;
 }
 
-const DialogTemplate* const kReal[] = {findDialogTemplate("MainDialog"),
-                                       findDialogTemplate("ManSetDialog")};
-
 TEST(DialogTemplateAgreement, RcAndDataAgreeOnEveryDialogAndControl) {
     const std::string rc = sourceFile("resources/installer.rc");
-    EXPECT_EQ(rcDialogs(rc), dataDialogs(kReal));
-    // Drift on either side is seen: an id in the .rc, a tab stop in the data.
-    std::string edited = rc;
+    EXPECT_EQ(rcDialogs(rc), dataDialogs());
+    std::string edited = rc; // a drift is seen
     edited.replace(edited.find("IDC_CARGO"), 9, "IDC_COMBI_1_CLASS");
-    EXPECT_NE(rcDialogs(edited), dataDialogs(kReal));
-    std::vector<ControlTemplate> controls(kReal[1]->controls,
-                                          kReal[1]->controls + kReal[1]->controlCount);
-    controls[4].tabStop = true;
-    DialogTemplate drifted = *kReal[1];
-    drifted.controls = controls.data();
-    const DialogTemplate* const withDrift[] = {kReal[0], &drifted};
-    EXPECT_NE(dataDialogs(withDrift), rcDialogs(rc));
+    EXPECT_NE(rcDialogs(edited), dataDialogs());
 }
 
 } // namespace

@@ -1,152 +1,129 @@
 // The emulated dialog manager's Windows rules on the real templates, seen by a logging procedure.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <sstream>
+
 #include "platform/emulated/dialog_manager.h"
 #include "resources/control_ids.h"
 #include "tests/support/scripted_front_end.h"
 
 using emulated::InputEvent;
 using K = emulated::InputKind;
-using Ids = std::vector<int>;
-using Log = std::vector<std::string>;
-constexpr auto click = InputEvent::click;
-constexpr auto key = InputEvent::key;
 
 namespace {
 
-// Logs a command's id, "+" if its control was checked on arrival, "in " inside a nested dialog.
-// Install runs "ManSetDialog" nested with parameter 7; Quit and OK end their dialog with 42.
-Log received;
-DialogResult nestedResult = 0;
+// "#1004 esc enter space up down close tab back": clicks by control id, and keys.
+std::vector<InputEvent> inputs(const std::string& text) {
+    const std::map<std::string, K> keys = {
+        {"esc", K::escape}, {"enter", K::enter},    {"space", K::space}, {"up", K::up},
+        {"down", K::down},  {"close", K::closeBox}, {"tab", K::tab},     {"back", K::backTab}};
+    std::vector<InputEvent> events;
+    std::istringstream words(text);
+    for (std::string word; words >> word;) {
+        events.push_back(word[0] == '#' ? InputEvent::click(std::stoi(word.substr(1)))
+                                        : InputEvent::key(keys.at(word)));
+    }
+    return events;
+}
+
+// Logs each message ("in " inside a nested dialog): a command's id ("+" if its control was
+// checked on arrival), "close", "init" and its parameter. Install runs "ManSetDialog" nested with
+// parameter 7 and logs its result; Quit and OK end their dialog with 42.
+std::string received; // each entry followed by ", "
 
 DialogResult PLATFORM_CALLBACK loggingProc(WindowHandle dialog, unsigned message,
                                            std::uintptr_t wParam, std::intptr_t lParam) {
     const int id = static_cast<int>(wParam & 0xFFFF);
-    const std::string in = emulated::dialogOwner(dialog) != nullptr ? "in " : "";
-    if (message != WM_COMMAND) {
-        received.push_back(in + (message == WM_CLOSE ? "close" : "init " + std::to_string(lParam)));
-        return message == WM_CLOSE ? 0 : 1;
-    }
-    received.push_back(in + std::to_string(id) + (getCheckState(dialog, id) ? "+" : ""));
-    if (id == IDC_INSTALL) {
-        nestedResult = runModalDialog(nullptr, "ManSetDialog", dialog, loggingProc, 7);
-    } else if (id == IDC_QUIT || id == IDC_MANSET_OK) {
+    received +=
+        (emulated::dialogOwner(dialog) != nullptr ? "in " : "") +
+        (message == WM_CLOSE     ? "close"
+         : message != WM_COMMAND ? "init " + std::to_string(lParam)
+                                 : std::to_string(id) + (getCheckState(dialog, id) ? "+" : "")) +
+        ", ";
+    if (message == WM_COMMAND && id == IDC_INSTALL) {
+        received +=
+            std::to_string(runModalDialog(nullptr, "ManSetDialog", dialog, loggingProc, 7)) + ", ";
+    } else if (message == WM_COMMAND && (id == IDC_QUIT || id == IDC_MANSET_OK)) {
         endDialog(dialog, 42);
     }
-    return 0;
+    return message == WM_INITDIALOG;
 }
 
 class EmulatedDialogTest : public ::testing::Test {
 protected:
     void SetUp() override { emulated::setFrontEnd(&frontEnd_); }
     void TearDown() override {
-        for (WindowHandle dialog : opened_) {
-            emulated::closeDialogForTest(dialog);
-        }
+        std::ranges::for_each(opened_, emulated::closeDialogForTest);
         emulated::setFrontEnd(nullptr);
-        received.clear();
     }
-    // Opens the dialog with every control enabled (or as the template has them), log emptied.
-    WindowHandle open(const char* name, bool enableAll = true) {
+    // Opens the dialog with every control enabled, the log emptied.
+    WindowHandle open(const char* name) {
         WindowHandle dialog = opened_.emplace_back(emulated::openDialogForTest(name, loggingProc));
         for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
-            enableControl(dialog, control.id, enableAll || !control.layout->disabled);
+            enableControl(dialog, control.id, true);
         }
         received.clear();
         return dialog;
-    }
-    static Ids walk(WindowHandle dialog, K key, int steps) {
-        Ids ids;
-        while (steps-- > 0) {
-            emulated::pressKey(dialog, key);
-            ids.push_back(emulated::focusedControlId(dialog));
-        }
-        return ids;
     }
 
     ScriptedFrontEnd frontEnd_;
     std::vector<WindowHandle> opened_;
 };
 
-TEST_F(EmulatedDialogTest, AutoButtonsChangeTheirOwnChecksBeforeTheirCommand) {
-    WindowHandle dialog = open("MainDialog");
-    for (int id : {IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_PAX_2_CLASSES, IDC_CARGO}) {
-        EXPECT_EQ(emulated::clickControl(dialog, id), 0);
-    }
-    emulated::pressKey(dialog, K::space); // on the focused CARGO: it stays checked
-    emulated::clickControl(dialog, IDC_REALISTIC_BRAKES);
-    EXPECT_EQ(received, (Log{"1014+", "1015+", "1012+", "1010+", "1010+", "1014"}));
-    // The six layouts are one group; the check boxes around them are not in it.
-    Ids checked;
-    for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
-        control.checkState != BST_UNCHECKED ? checked.push_back(control.id) : void();
-    }
-    EXPECT_EQ(checked, (Ids{IDC_CARGO, IDC_ENGINE_SOUNDS}));
-}
-
 TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
-    // Dialog, a control disabled first (or 0), inputs, what reached the procedure, focus after.
-    const std::tuple<const char*, int, std::vector<InputEvent>, Log, int> cases[] = {
-        // Disabled (1010), hidden (1013), static and unaddressed controls take no clicks.
-        {"MainDialog", 1010, {click(1010), click(1013), click(1003), click(-1)}, {}, 1001},
-        {"MainDialog", 0, {key(K::escape)}, {"2"}, 1001},
-        // Enter: the focused push button, else the default button while it is enabled.
-        {"MainDialog", 0, {key(K::enter)}, {"1001"}, 1001},
-        {"MainDialog", 0, {click(1005), key(K::enter)}, {"1005", "1005"}, 1005},
-        {"ManSetDialog", 0, {click(1021), key(K::enter)}, {"1021+", "1018"}, 1021},
-        {"MainDialog", 1001, {key(K::enter), key(K::down)}, {}, 0},
-        // The close box only where the template has one (see the nested test); unhandled, a cancel.
-        {"MainDialog", 0, {key(K::closeBox)}, {"close", "2"}, 1001},
-        // Arrows walk the group, wrapping, skipping disabled and non-buttons, carrying a check.
-        {"MainDialog", 0, {click(1007), key(K::down)}, {"1007+", "1012+"}, 1012},
-        {"MainDialog", 0, {click(1007), key(K::up)}, {"1007+", "1010+"}, 1010},
-        {"MainDialog", 0, {click(1010), key(K::down)}, {"1010+", "1007+"}, 1007},
-        {"MainDialog", 1012, {click(1007), key(K::down)}, {"1007+", "1008+"}, 1008},
-        {"MainDialog", 0, {click(1006), key(K::down)}, {"1006+"}, 1001},
-        {"MainDialog", 0, {click(1014), key(K::up)}, {"1014+"}, 1005},
-        {"MainDialog", 0, {click(1015), key(K::down)}, {"1015+"}, 1015},
-    };
-    for (const auto& row : cases) {
-        const auto& [name, disabled, inputs, expected, focus] = row;
-        WindowHandle dialog = open(name);
-        enableControl(dialog, disabled, false);
-        for (const InputEvent& input : inputs) {
-            emulated::deliverInput(dialog, input);
-        }
-        EXPECT_EQ(received, expected) << "row " << &row - cases;
-        EXPECT_EQ(emulated::focusedControlId(dialog), focus) << "row " << &row - cases;
-    }
-}
-
-TEST_F(EmulatedDialogTest, TabVisitsUsableTabStopsInTemplateOrderAndARadioGroupOnce) {
-    EXPECT_EQ(walk(open("MainDialog", false), K::tab, 2), (Ids{IDC_QUIT, IDC_CHOOSE_AIRCRAFT}));
-    WindowHandle dialog = open("MainDialog");
-    showControl(dialog, IDC_CHOOSE_SAME, SW_SHOW);
-    setCheckState(dialog, IDC_COMBI_2_CLASSES, BST_CHECKED);
-    EXPECT_EQ(walk(dialog, K::tab, 9),
-              (Ids{IDC_QUIT, IDC_INSTALL, IDC_UNINSTALL, IDC_REALISTIC_BRAKES, IDC_TRIMDESK,
-                   IDC_COMBI_2_CLASSES, IDC_CHOOSE_SAME, IDC_ENGINE_SOUNDS, IDC_CHOOSE_AIRCRAFT}));
-
-    WindowHandle manual = open("ManSetDialog");
-    EXPECT_EQ(walk(manual, K::tab, 2), (Ids{IDC_FOLD_AND_HOOK, IDC_MANSET_OK}));
-    emulated::clickControl(manual, IDC_NAV_LIGHTS_MDL); // a check makes its group a tab stop
-    emulated::clickControl(manual, IDC_STROBE_LIGHTS_FX);
-    EXPECT_EQ(walk(manual, K::backTab, 4),
-              (Ids{IDC_NAV_LIGHTS_MDL, IDC_MANSET_OK, IDC_FOLD_AND_HOOK, IDC_STROBE_LIGHTS_FX}));
-}
-
-TEST_F(EmulatedDialogTest, NestedModalDialogRunsItsOwnLoopInsideTheCommand) {
-    WindowHandle main = open("MainDialog");
-    for (InputEvent input :
-         {click(IDC_NAV_LIGHTS_MDL), key(K::escape), key(K::closeBox), click(IDC_MANSET_OK)}) {
+    // What a nested dialog gets: the close box only where the template has one.
+    for (const InputEvent& input : inputs("#1020 esc close #1018")) {
         frontEnd_.queueInput("ManSetDialog", input);
     }
-    EXPECT_EQ(emulated::clickControl(main, IDC_INSTALL), 0);
-    EXPECT_EQ(received, (Log{"1004", "in init 7", "in 1020+", "in 2", "in 1018"}));
-    EXPECT_EQ(nestedResult, 42);
+    // Dialog, a control disabled first (or 0), inputs, what reached the procedure, the focus
+    // after each input.
+    const std::tuple<const char*, int, const char*, const char*, const char*> cases[] = {
+        // A nested modal dialog runs its own loop inside the command.
+        {"MainDialog", 0, "#1004", "1004, in init 7, in 1020+, in 2, in 1018, 42, ", "1004 "},
+        // Auto buttons change their own checks before their command; Space on a checked radio.
+        {"MainDialog", 0, "#1014 #1012 #1010 space #1014", "1014+, 1012+, 1010+, 1010+, 1014, ",
+         "1014 1012 1010 1010 1014 "},
+        // Disabled (1010), hidden (1013), static and unaddressed controls take no clicks.
+        {"MainDialog", 1010, "#1010 #1013 #1003 #-1", "", "1001 1001 1001 1001 "},
+        {"MainDialog", 0, "esc", "2, ", "1001 "},
+        // Enter: the focused push button, else the default button while it is enabled.
+        {"MainDialog", 0, "enter", "1001, ", "1001 "},
+        {"MainDialog", 0, "#1005 enter", "1005, 1005, ", "1005 1005 "},
+        {"ManSetDialog", 0, "#1021 enter", "1021+, 1018, ", "1021 1021 "},
+        {"MainDialog", 1001, "enter down", "", "0 0 "},
+        // The close box, unhandled, is a cancel.
+        {"MainDialog", 0, "close", "close, 2, ", "1001 "},
+        // Arrows walk the group, wrapping, skipping disabled and non-buttons, carrying a check.
+        {"MainDialog", 0, "#1007 down", "1007+, 1012+, ", "1007 1012 "},
+        {"MainDialog", 0, "#1007 up", "1007+, 1010+, ", "1007 1010 "},
+        {"MainDialog", 0, "#1010 down", "1010+, 1007+, ", "1010 1007 "},
+        {"MainDialog", 1012, "#1007 down", "1007+, 1008+, ", "1007 1008 "},
+        {"MainDialog", 0, "#1006 down", "1006+, ", "1006 1001 "},
+        {"MainDialog", 0, "#1014 up", "1014+, ", "1014 1005 "},
+        {"MainDialog", 0, "#1015 down", "1015+, ", "1015 1015 "},
+        // Tab visits usable tab stops in template order, a radio group once, at its checked button.
+        {"MainDialog", 1004, "tab tab", "", "1000 1005 "},
+        {"MainDialog", 0, "#1009 tab tab tab tab tab tab tab tab tab", "1009+, ",
+         "1009 1015 1001 1000 1004 1005 1014 1006 1009 1015 "},
+        {"ManSetDialog", 0, "tab tab #1020 #1023 back back back back", "1020+, 1023+, ",
+         "1021 1018 1020 1023 1020 1018 1021 1023 "},
+    };
+    for (const auto& [name, disabled, keys, expected, focus] : cases) {
+        SCOPED_TRACE(keys);
+        WindowHandle dialog = open(name);
+        enableControl(dialog, disabled, false);
+        std::string focused;
+        for (const InputEvent& input : inputs(keys)) {
+            emulated::deliverInput(dialog, input);
+            focused += std::to_string(emulated::focusedControlId(dialog)) + " ";
+        }
+        EXPECT_EQ(received, expected);
+        EXPECT_EQ(focused, focus);
+        EXPECT_EQ(emulated::innermostDialog(), dialog);
+    }
     EXPECT_EQ(frontEnd_.pendingAnswers(), 0u);
-    EXPECT_EQ(emulated::innermostDialog(), main) << "the nested dialog is gone";
-    EXPECT_FALSE(emulated::isDialogEnded(main));
 }
 
 } // namespace
