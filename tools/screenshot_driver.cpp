@@ -48,11 +48,11 @@ int main(int argc, char** argv) {
     }
     const std::string handshake = argv[3];
     InstallerProcess installer(argv[1]);
-    HWND dialog = installer.waitForDialog(kMainTitle);
+    HWND dialog = waitForDialog(kMainTitle);
     if (dialog == nullptr) {
         return fail(installer, "no main dialog");
     }
-    if (!choose(installer, dialog, argv[2])) {
+    if (!choose(dialog, argv[2])) {
         return fail(installer, "the file dialog did not take the aircraft");
     }
     if (!IsWindowEnabled(GetDlgItem(dialog, IDC_INSTALL))) {

@@ -38,7 +38,6 @@ public:
                            directory.c_str(), &startup, &info)) {
             CloseHandle(info.hThread);
             process_ = info.hProcess;
-            id_ = info.dwProcessId;
         }
     }
     ~InstallerProcess() {
@@ -56,26 +55,17 @@ public:
         GetExitCodeProcess(process_, &code);
         return code;
     }
-    // Its visible top-level dialog of this exact title, or null after kWaitMs.
-    HWND waitForDialog(const char* title) const {
-        HWND found = nullptr;
-        waitFor([&] {
-            while ((found = FindWindowExA(nullptr, found, "#32770", title)) != nullptr) {
-                DWORD process = 0;
-                GetWindowThreadProcessId(found, &process);
-                if (process == id_ && IsWindowVisible(found)) {
-                    return true;
-                }
-            }
-            return false;
-        });
-        return found;
-    }
 
 private:
     HANDLE process_ = nullptr;
-    DWORD id_ = 0;
 };
+
+// The visible dialog of this exact title, or null after kWaitMs.
+inline HWND waitForDialog(const char* title) {
+    HWND found = nullptr;
+    waitFor([&] { return (found = FindWindowA("#32770", title)) && IsWindowVisible(found); });
+    return found;
+}
 
 // GetWindowText does not wait on the installer's thread: it reads the text that Windows keeps.
 inline std::string controlText(HWND dialog, int id) {
@@ -116,31 +106,22 @@ inline bool closed(HWND window, HWND owner) {
     return waitFor([&] { return !IsWindow(window); }) && (owner == nullptr || answers(owner));
 }
 
-// The control that has the focus in the window's thread.
-inline HWND focusOf(HWND window) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    return GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus
-                                                                              : nullptr;
-}
-
-// Activates the dialog (Xvfb has no window manager) and posts Escape then Tab to its focused
-// control; true once the focus is on the control `next`, so the Escape was handled before.
+// Activates the dialog (Xvfb has no window manager) and posts it Escape then Tab; true once the
+// focus is on the button `next`, so the Escape was handled before.
 inline bool escapeThenTab(HWND dialog, int next) {
     SetForegroundWindow(dialog);
-    HWND focus = answers(dialog) ? focusOf(dialog) : nullptr;
-    for (WPARAM key : {VK_ESCAPE, VK_TAB}) {
-        PostMessageA(focus, WM_KEYDOWN, key, 1);
-    }
-    return focus != nullptr && waitFor([&] { return focusOf(dialog) == GetDlgItem(dialog, next); });
+    PostMessageA(dialog, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(dialog, WM_KEYDOWN, VK_TAB, 1);
+    return waitFor(
+        [&] { return SendDlgItemMessageA(dialog, next, BM_GETSTATE, 0, 0) & BST_FOCUS; });
 }
 
 // "Choose MD-11 aircraft", the whole path typed into the file dialog's name box (Wine's is cmb13,
 // a ComboBoxEx) and Open pressed, or Cancel when `path` is empty; true once the file dialog,
 // modal over the main dialog, is gone.
-inline bool choose(const InstallerProcess& installer, HWND dialog, const std::string& path) {
+inline bool choose(HWND dialog, const std::string& path) {
     HWND files = click(dialog, IDC_CHOOSE_AIRCRAFT)
-                     ? installer.waitForDialog("Please, search your FS2004 MD-11 aircraft")
+                     ? waitForDialog("Please, search your FS2004 MD-11 aircraft")
                      : nullptr;
     LPARAM typed = reinterpret_cast<LPARAM>(path.c_str());
     return files != nullptr && !IsWindowEnabled(dialog) &&
@@ -148,10 +129,10 @@ inline bool choose(const InstallerProcess& installer, HWND dialog, const std::st
            click(files, path.empty() ? IDCANCEL : IDOK) && closed(files, dialog);
 }
 
-// The text of the process's error box, modal over `owner` (null: none), once OK has closed it;
-// empty when there is no such box.
-inline std::string errorBoxText(const InstallerProcess& installer, HWND owner) {
-    HWND box = installer.waitForDialog("ERROR from ZRK MD11 Panel installer");
+// The text of the error box, modal over `owner` (null: none), once OK has closed it; empty when
+// there is no such box.
+inline std::string errorBoxText(HWND owner) {
+    HWND box = waitForDialog("ERROR from ZRK MD11 Panel installer");
     std::string text = controlText(box, 0xFFFF); // a message box's text is the static 0xFFFF
     return box != nullptr && GetWindow(box, GW_OWNER) == owner && click(box, IDOK) &&
                    closed(box, owner)

@@ -18,21 +18,19 @@ IFS=. read -r major minor patch tweak <<<"$version"
 
 # The zip: the installer and everything it reads beside itself, in one folder, nothing else.
 zip=zrk-md11-panel-installer-$major.$minor-windows.zip
-names=(Install.exe Readme.txt tuning_res/MD-11_zrk.air tuning_res/sound.cfg
-    trimdesk_res/Trimdesk.exe)
+names=(Install.exe Readme.txt tuning_res/{MD-11_zrk.air,sound.cfg} trimdesk_res/Trimdesk.exe)
 for layout in PAX-3C PAX-2C PAX-1C CBI-2C CBI-1C CARGO; do
-    names+=("trimdesk_res/"{"Trimdesk-$layout.ini","TD-MD11-$layout.ini","TD-MD11-$layout.bmp"})
+    names+=(trimdesk_res/{Trimdesk-$layout.ini,TD-MD11-$layout.ini,TD-MD11-$layout.bmp})
 done
 diff <(printf 'ZRK MD-11 panel installer/%s\n' "${names[@]}" | sort) <(unzip -Z1 "$zip" | sort) ||
     fail "zip entries"
 unzip -q "$zip" -d "$work/zip" && cd "$work/zip/ZRK MD-11 panel installer"
 ! LC_ALL=C grep -qv $'\r$' Readme.txt || fail "Readme.txt has a line without CR LF"
 i686-w64-mingw32-objdump -f Install.exe | grep -q 'file format pei-i386' || fail "not i686"
+four="$major, $minor, $patch, $tweak"
 record=$(i686-w64-mingw32-windres -i Install.exe -O rc)
-for line in "FILEVERSION $major, $minor, $patch, $tweak" \
-    "VALUE \"ProductVersion\", \"$major, $minor, $patch, $tweak\""; do
-    grep -qF "$line" <<<"$record" || fail "version record lacks: $line"
-done
+grep -qF "FILEVERSION $four" <<<"$record" && grep -qF "VALUE \"ProductVersion\", \"$four\"" \
+    <<<"$record" || fail "version record"
 
 # The .deb: its version and dependencies, and the program it installs, run outside a terminal.
 deb=$work/dist/zrk-md11-installer_$major.$minor.${patch}_$(dpkg --print-architecture).deb
@@ -43,10 +41,8 @@ dpkg-deb -x "$deb" "$work/deb"
 program=$work/deb/usr/bin/zrk-md11-installer
 [ "$("$program" --version)" = "zrk-md11-installer $version" ] || fail "--version"
 "$program" --help | grep -qF -- "-C DIR" || fail "--help"
-usage_error() { # arguments: exit code 2 and one line on standard error
-    local code=0 && "$program" "$@" 2>"$work/error" || code=$?
-    [ "$code" = 2 ] && [ "$(wc -l <"$work/error")" = 1 ] || fail "$*: exit $code"
-}
-usage_error --no-such-option
-usage_error -C "$work/missing"
+for arguments in --no-such-option "-C $work/missing"; do # exit code 2, one line on stderr
+    code=0 && "$program" $arguments 2>"$work/error" || code=$?
+    [ "$code" = 2 ] && [ "$(wc -l <"$work/error")" = 1 ] || fail "$arguments: exit $code"
+done
 echo "PASS packages"
