@@ -26,7 +26,7 @@ wait_for "ERROR from ZRK MD11 Panel installer" "Illegal aircraft configuration !
 keys Enter && wait_gone "Illegal aircraft configuration" && wait_for "Mixed MD-11 (refused)"
 keys Enter && wait_for "File name: aircraft.cfg"
 keys Escape && wait_gone "File name: "
-expect_not_screen "Mixed MD-11 (refused)"
+wait_gone "Mixed MD-11 (refused)"
 
 W=e2e:1 && tm new-window -t "$W" "$SHELL_LINE" && wait_for '$'
 run_installer "This application is already running !!!"

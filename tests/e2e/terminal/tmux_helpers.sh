@@ -1,7 +1,6 @@
 # Shared by the terminal end-to-end tests (source it, then `start_session PROGRAM WORKDIR`): a
 # private tmux server with a plain shell, a fresh demo folder, bounded waits, keys and clicks.
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
-WAIT_SECONDS=${WAIT_SECONDS:-10}
 W=e2e:0 # the window that keys go to and looks read
 
 start_session() {
@@ -23,13 +22,12 @@ screen_text() { tm capture-pane -p -t "$W"; }
 on_screen() { screen_text | grep -qF -- "$1"; }
 fail() { echo "FAIL: $*" >&2 && screen_text >&2; exit 1; }
 not() { ! "$@"; }
-poll() { # message command...: until the command succeeds, for WAIT_SECONDS at most
-    local tries=$((WAIT_SECONDS * 10)) message=$1 && shift
+poll() { # message command...: until the command succeeds, for 10 s at most
+    local tries=100 message=$1 && shift
     until "$@"; do ((tries-- > 0)) || fail "$message"; sleep 0.1; done
 }
 wait_for() { for text in "$@"; do poll "never saw: $text" on_screen "$text"; done; }
 wait_gone() { poll "still there: $1" not on_screen "$1"; }
-expect_not_screen() { ! on_screen "$1" || fail "should not be on the screen: $1"; }
 keys() { tm send-keys -t "$W" "$@"; }
 
 # A first-button press and release mid-text (normal mouse mode); line-drawing takes one cell.
