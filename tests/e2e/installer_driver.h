@@ -33,21 +33,16 @@ public:
         startup.cb = sizeof startup;
         PROCESS_INFORMATION info{};
         // The build names a Unix path, which Wine's drive Z: shows as it is.
-        const std::string exe = std::string("Z:") + ZRK_INSTALL_EXE;
-        if (CreateProcessA(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr,
-                           directory.c_str(), &startup, &info)) {
-            CloseHandle(info.hThread);
-            process_ = info.hProcess;
-        }
+        CreateProcessA((std::string("Z:") + ZRK_INSTALL_EXE).c_str(), nullptr, nullptr, nullptr,
+                       FALSE, 0, nullptr, directory.c_str(), &startup, &info);
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
     }
     ~InstallerProcess() {
         TerminateProcess(process_, 99);
         WaitForSingleObject(process_, kWaitMs);
         CloseHandle(process_);
     }
-    InstallerProcess(const InstallerProcess&) = delete;
-    InstallerProcess& operator=(const InstallerProcess&) = delete;
-
     // The exit code once it has ended, waiting `ms` at most; STILL_ACTIVE while it runs.
     DWORD exitCode(DWORD ms = kWaitMs) const {
         DWORD code = STILL_ACTIVE;
