@@ -13,7 +13,6 @@
 constexpr DWORD kWaitMs = 20000;
 constexpr const char* kMainTitle = "ZRK MD11 Panel installer - version 1.16";
 
-// Polls until done() holds; false once kWaitMs have gone by.
 inline bool waitFor(auto done) {
     for (DWORD waited = 0; !done(); waited += 50) {
         if (waited >= kWaitMs) {
@@ -55,7 +54,6 @@ private:
     HANDLE process_ = nullptr;
 };
 
-// The visible dialog of this exact title, or null after kWaitMs.
 inline HWND waitForDialog(const char* title) {
     HWND found = nullptr;
     waitFor([&] { return (found = FindWindowA("#32770", title)) && IsWindowVisible(found); });

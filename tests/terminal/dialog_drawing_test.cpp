@@ -6,9 +6,44 @@
 
 #include "programs/terminal/dialog_painter.h"
 #include "resources/control_ids.h"
-#include "tests/terminal/grid_canvas.h"
 
 namespace {
+
+// An 80 x 24 grid of painted characters and their looks.
+class GridCanvas final : public terminal::Canvas {
+public:
+    int rows() const override { return 24; }
+    int columns() const override { return 80; }
+    void text(int row, int col, std::string_view text, terminal::Look look) override {
+        for (std::size_t i = 0; i < text.size() && row >= 0 && row < 24; ++i, ++col) {
+            if (col >= 0 && col < 80) {
+                cells_[row][col] = text[i];
+                looks_[row][col] = look;
+            }
+        }
+    }
+    void fill(const terminal::CellRect& cells, terminal::Look look) override {
+        for (int row = cells.row; row < cells.bottom(); ++row) {
+            text(row, cells.col, std::string(std::max(0, cells.width), ' '), look);
+        }
+    }
+    void frame(const terminal::CellRect& cells, terminal::Look look) override { fill(cells, look); }
+    terminal::Look lookAt(int row, int col) const { return looks_[row][col]; }
+    // Row and column where the text first stands; {-1, -1} when it is nowhere.
+    std::pair<int, int> find(const std::string& text) const {
+        for (int row = 0; row < 24; ++row) {
+            if (const std::size_t col = cells_[row].find(text); col != std::string::npos) {
+                return {row, static_cast<int>(col)};
+            }
+        }
+        return {-1, -1};
+    }
+
+private:
+    std::vector<std::string> cells_ = std::vector<std::string>(24, std::string(80, ' '));
+    std::vector<std::vector<terminal::Look>> looks_ =
+        std::vector<std::vector<terminal::Look>>(24, std::vector<terminal::Look>(80));
+};
 
 // The template's controls, the given ones checked; `all`: each shown, enabled, checked, focused.
 terminal::DialogPicture templatePicture(const char* name, std::vector<int> checked, bool all) {
@@ -69,7 +104,7 @@ TEST(DialogPainter, MarksChecksFocusAndDisabledButtonsLeavesHiddenOnesOutAndHits
         templatePicture("MainDialog", {IDC_REALISTIC_BRAKES, IDC_PAX_3_CLASSES}, false);
     picture.controls[0].focused = true;
     picture.controls[5].text = "Overland\nPratt && Whitney PW4462";
-    GridCanvas canvas(24, 80);
+    GridCanvas canvas;
     const terminal::PaintedDialog painted = terminal::paintDialog(canvas, picture, true);
     for (const char* text :
          {" MainDialog ", ">[ Choose MD-11 aircraft ]", "[x] Realistic brakes",
