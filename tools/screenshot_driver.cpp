@@ -34,7 +34,7 @@ bool pose(HWND dialog, const std::string& handshake, const std::string& picture)
     return waitFor([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; });
 }
 
-int fail(const InstallerProcess&, const char* what) {
+int fail(HANDLE, const char* what) {
     std::fprintf(stderr, "screenshot_driver: %s\n", what);
     return 1;
 }
@@ -47,7 +47,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string handshake = argv[3];
-    InstallerProcess installer(argv[1]);
+    HANDLE installer = startInstaller(argv[1]);
     HWND dialog = waitForDialog(kMainTitle);
     if (dialog == nullptr) {
         return fail(installer, "no main dialog");
@@ -68,5 +68,5 @@ int main(int argc, char** argv) {
         return fail(installer, "no grab after Install");
     }
     click(dialog, IDC_QUIT);
-    return installer.exitCode() == 1 ? 0 : fail(installer, "no clean end");
+    return exitCode(installer) == 1 ? 0 : fail(installer, "no clean end");
 }

@@ -23,36 +23,25 @@ inline bool waitFor(auto done) {
     return true;
 }
 
-// A running copy of Install.exe, ended by the destructor if a test left it running.
-class InstallerProcess {
-public:
-    // Starts it with this current directory, the installer's start directory.
-    explicit InstallerProcess(const std::string& directory) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        PROCESS_INFORMATION info{};
-        // The build names a Unix path, which Wine's drive Z: shows as it is.
-        CreateProcessA((std::string("Z:") + ZRK_INSTALL_EXE).c_str(), nullptr, nullptr, nullptr,
-                       FALSE, 0, nullptr, directory.c_str(), &startup, &info);
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-    }
-    ~InstallerProcess() {
-        TerminateProcess(process_, 99);
-        WaitForSingleObject(process_, kWaitMs);
-        CloseHandle(process_);
-    }
-    // The exit code once it has ended, waiting `ms` at most; STILL_ACTIVE while it runs.
-    DWORD exitCode(DWORD ms = kWaitMs) const {
-        DWORD code = STILL_ACTIVE;
-        WaitForSingleObject(process_, ms);
-        GetExitCodeProcess(process_, &code);
-        return code;
-    }
+// Starts Install.exe with this current directory, the installer's start directory; the build
+// names a Unix path, which Wine's drive Z: shows as it is.
+inline HANDLE startInstaller(const std::string& directory) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info{};
+    CreateProcessA((std::string("Z:") + ZRK_INSTALL_EXE).c_str(), nullptr, nullptr, nullptr, FALSE,
+                   0, nullptr, directory.c_str(), &startup, &info);
+    CloseHandle(info.hThread);
+    return info.hProcess;
+}
 
-private:
-    HANDLE process_ = nullptr;
-};
+// The exit code once the process has ended, waiting `ms` at most; STILL_ACTIVE while it runs.
+inline DWORD exitCode(HANDLE process, DWORD ms = kWaitMs) {
+    DWORD code = STILL_ACTIVE;
+    WaitForSingleObject(process, ms);
+    GetExitCodeProcess(process, &code);
+    return code;
+}
 
 inline HWND waitForDialog(const char* title) {
     HWND found = nullptr;

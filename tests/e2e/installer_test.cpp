@@ -5,7 +5,6 @@
 
 #include <filesystem>
 #include <map>
-#include <optional>
 
 #include "tests/e2e/installer_driver.h"
 #include "tests/support/test_files.h"
@@ -17,14 +16,19 @@ protected:
     void SetUp() override {
         std::filesystem::copy(std::string("Z:") + ZRK_DEMO_AIRCRAFT, root.native("Aircraft"),
                               std::filesystem::copy_options::recursive);
-        installer.emplace(aircraft("ZRK MD-11 panel installer"));
+        installer = startInstaller(aircraft("ZRK MD-11 panel installer"));
         ASSERT_NE(dialog = waitForDialog(kMainTitle), nullptr);
+    }
+    // Before the folder goes: a running installer keeps its current directory.
+    void TearDown() override {
+        TerminateProcess(installer, 99);
+        WaitForSingleObject(installer, kWaitMs);
     }
     std::string aircraft(const std::string& name) const { return root.core("Aircraft\\" + name); }
     std::string status() const { return controlText(dialog, IDC_STATUS); }
 
     TemporaryFolder root;
-    std::optional<InstallerProcess> installer; // ends before the folder goes
+    HANDLE installer = nullptr;
     HWND dialog = nullptr;
 };
 
@@ -41,12 +45,12 @@ TEST_F(InstallerTest, StartsAloneIgnoresEscapeAndQuits) {
     // The focus starts on "Choose MD-11 aircraft"; Escape sends IDCANCEL, which must not end it.
     ASSERT_TRUE(escapeThenTab(dialog, IDC_QUIT));
 
-    InstallerProcess second(aircraft("ZRK MD-11 panel installer"));
+    HANDLE second = startInstaller(aircraft("ZRK MD-11 panel installer"));
     EXPECT_EQ(errorBoxText(nullptr), "This application is already running !!!");
-    EXPECT_EQ(second.exitCode(), 0u);
-    EXPECT_EQ(installer->exitCode(0), STILL_ACTIVE);
+    EXPECT_EQ(exitCode(second), 0u);
+    EXPECT_EQ(exitCode(installer, 0), STILL_ACTIVE);
     EXPECT_TRUE(click(dialog, IDC_QUIT));
-    EXPECT_EQ(installer->exitCode(), 1u);
+    EXPECT_EQ(exitCode(installer), 1u);
 }
 
 // A demo aircraft of each family: the first line of its status, the layout it checks.
@@ -89,7 +93,7 @@ TEST_F(InstallerTest, IdentifiesEachFamilyAsksSettingsRefusesAndCancels) {
     EXPECT_EQ(controlText(dialog, IDC_FOLDER_NAME), "");
 
     EXPECT_TRUE(PostMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0)); // the close box
-    EXPECT_EQ(installer->exitCode(), 1u);
+    EXPECT_EQ(exitCode(installer), 1u);
 }
 
 // File names folded to lower case, as Windows matches them, with a hash of the bytes.

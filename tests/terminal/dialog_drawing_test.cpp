@@ -9,7 +9,7 @@
 
 namespace {
 
-// An 80 x 24 grid of painted characters and their looks.
+// An 80 x 24 grid of painted characters and their looks, row after row.
 class GridCanvas final : public terminal::Canvas {
 public:
     int rows() const override { return 24; }
@@ -17,8 +17,8 @@ public:
     void text(int row, int col, std::string_view text, terminal::Look look) override {
         for (std::size_t i = 0; i < text.size() && row >= 0 && row < 24; ++i, ++col) {
             if (col >= 0 && col < 80) {
-                cells_[row][col] = text[i];
-                looks_[row][col] = look;
+                cells_[row * 80 + col] = text[i];
+                looks_[row * 80 + col] = look;
             }
         }
     }
@@ -28,21 +28,16 @@ public:
         }
     }
     void frame(const terminal::CellRect& cells, terminal::Look look) override { fill(cells, look); }
-    terminal::Look lookAt(int row, int col) const { return looks_[row][col]; }
+    terminal::Look lookAt(int row, int col) const { return looks_[row * 80 + col]; }
     // Row and column where the text first stands; {-1, -1} when it is nowhere.
     std::pair<int, int> find(const std::string& text) const {
-        for (int row = 0; row < 24; ++row) {
-            if (const std::size_t col = cells_[row].find(text); col != std::string::npos) {
-                return {row, static_cast<int>(col)};
-            }
-        }
-        return {-1, -1};
+        const std::size_t at = cells_.find(text);
+        return at == std::string::npos ? std::pair(-1, -1) : std::pair(int(at / 80), int(at % 80));
     }
 
 private:
-    std::vector<std::string> cells_ = std::vector<std::string>(24, std::string(80, ' '));
-    std::vector<std::vector<terminal::Look>> looks_ =
-        std::vector<std::vector<terminal::Look>>(24, std::vector<terminal::Look>(80));
+    std::string cells_ = std::string(24 * 80, ' ');
+    std::vector<terminal::Look> looks_ = std::vector<terminal::Look>(24 * 80);
 };
 
 // The template's controls, the given ones checked; `all`: each shown, enabled, checked, focused.

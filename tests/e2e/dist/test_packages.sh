@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# What a user downloads: tools/make-dist.sh builds both packages into a fresh folder, and they are
-# looked into as a user's machine would: the zip's entries and its Install.exe, the .deb
-# unpacked and its program run. The version expected is the one project() gives.
-# Usage: test_packages.sh WORKDIR
+# What a user downloads, built by tools/make-dist.sh into WORKDIR and looked into as a user's
+# machine would: the zip's entries and its Install.exe, the .deb unpacked and its program run.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../../.." && pwd)
 work=${1:?usage: test_packages.sh WORKDIR}
@@ -13,6 +11,7 @@ fail() { echo "FAIL: $*" >&2 && exit 1; }
     { cat "$work/make-dist.log" >&2 && fail "make-dist.sh"; }
 cd "$work/dist"
 sha256sum --quiet -c SHA256SUMS || fail "SHA256SUMS"
+# The version that project() gives.
 version=$(sed -n 's/^project([a-z0-9_]* VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt")
 IFS=. read -r major minor patch tweak <<<"$version"
 
@@ -27,18 +26,16 @@ diff <(printf 'ZRK MD-11 panel installer/%s\n' "${names[@]}" | sort) <(unzip -Z1
 unzip -q "$zip" -d "$work/zip" && cd "$work/zip/ZRK MD-11 panel installer"
 ! LC_ALL=C grep -qv $'\r$' Readme.txt || fail "Readme.txt has a line without CR LF"
 i686-w64-mingw32-objdump -f Install.exe | grep -q 'file format pei-i386' || fail "not i686"
-four="$major, $minor, $patch, $tweak"
-record=$(i686-w64-mingw32-windres -i Install.exe -O rc)
-grep -qF "FILEVERSION $four" <<<"$record" && grep -qF "VALUE \"ProductVersion\", \"$four\"" \
+record=$(i686-w64-mingw32-windres -i Install.exe -O rc) four="$major, $minor, $patch, $tweak"
+grep -qF "FILEVERSION $four" <<<"$record" && grep -qF "\"ProductVersion\", \"$four\"" \
     <<<"$record" || fail "version record"
 
-# The .deb: its version and dependencies, and the program it installs, run outside a terminal.
+# The .deb: its version, dependencies and manual page, and its program run outside a terminal.
 deb=$work/dist/zrk-md11-installer_$major.$minor.${patch}_$(dpkg --print-architecture).deb
 [ "$(dpkg-deb -f "$deb" Version)" = "$major.$minor.$patch" ] || fail "package version"
 dpkg-deb -f "$deb" Depends | grep -q libncursesw || fail "no dependencies found"
-dpkg-deb -x "$deb" "$work/deb"
+dpkg-deb -x "$deb" "$work/deb" && program=$work/deb/usr/bin/zrk-md11-installer
 [ -s "$work/deb/usr/share/man/man1/zrk-md11-installer.1.gz" ] || fail "no manual page"
-program=$work/deb/usr/bin/zrk-md11-installer
 [ "$("$program" --version)" = "zrk-md11-installer $version" ] || fail "--version"
 "$program" --help | grep -qF -- "-C DIR" || fail "--help"
 for arguments in --no-such-option "-C $work/missing"; do # exit code 2, one line on stderr
