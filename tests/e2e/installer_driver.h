@@ -14,13 +14,10 @@ constexpr DWORD kWaitMs = 20000;
 constexpr const char* kMainTitle = "ZRK MD11 Panel installer - version 1.16";
 
 inline bool waitFor(auto done) {
-    for (DWORD waited = 0; !done(); waited += 50) {
-        if (waited >= kWaitMs) {
-            return false;
-        }
+    for (DWORD waited = 0; waited < kWaitMs && !done(); waited += 50) {
         Sleep(50);
     }
-    return true;
+    return done();
 }
 
 // Starts Install.exe with this current directory, the installer's start directory; the build
@@ -56,11 +53,11 @@ inline std::string controlText(HWND dialog, int id) {
     return text;
 }
 
-// The ids of the window's controls that are checked, or with `disabled`, disabled.
-inline std::set<int> controls(HWND window, bool disabled = false) {
+// The ids of the window's controls that are checked, or with `enabled`, enabled.
+inline std::set<int> controls(HWND window, bool enabled = false) {
     std::set<int> ids;
     for (HWND c = GetWindow(window, GW_CHILD); c != nullptr; c = GetWindow(c, GW_HWNDNEXT)) {
-        if (disabled ? !IsWindowEnabled(c) : SendMessageA(c, BM_GETCHECK, 0, 0) != 0) {
+        if (enabled ? IsWindowEnabled(c) : SendMessageA(c, BM_GETCHECK, 0, 0) != 0) {
             ids.insert(GetDlgCtrlID(c));
         }
     }
@@ -116,8 +113,6 @@ inline bool choose(HWND dialog, const std::string& path) {
 inline std::string errorBoxText(HWND owner) {
     HWND box = waitForDialog("ERROR from ZRK MD11 Panel installer");
     std::string text = controlText(box, 0xFFFF); // a message box's text is the static 0xFFFF
-    return box != nullptr && GetWindow(box, GW_OWNER) == owner && click(box, IDOK) &&
-                   closed(box, owner)
-               ? text
-               : "";
+    bool modal = box && GetWindow(box, GW_OWNER) == owner;
+    return modal && click(box, IDOK) && closed(box, owner) ? text : "";
 }
