@@ -20,8 +20,7 @@ inline bool waitFor(auto done) {
     return done();
 }
 
-// Starts Install.exe with this current directory, the installer's start directory; the build
-// names a Unix path, which Wine's drive Z: shows as it is.
+// Starts Install.exe in its start directory; Wine's drive Z: shows the Unix path the build names.
 inline HANDLE startInstaller(const std::string& directory) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -64,8 +63,7 @@ inline std::set<int> controls(HWND window, bool enabled = false) {
     return ids;
 }
 
-// True once the window's thread has handled the message, sent with a bounded wait; with WM_NULL
-// a probe that it has handled everything sent to it before.
+// True once the window's thread has handled the message; WM_NULL probes that all sent before is.
 inline bool answers(HWND window, UINT message = WM_NULL, WPARAM wParam = 0, LPARAM lParam = 0) {
     DWORD_PTR ignored = 0;
     return SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kWaitMs, &ignored);
@@ -95,9 +93,8 @@ inline bool escapeThenTab(HWND dialog, int next) {
         [&] { return SendDlgItemMessageA(dialog, next, BM_GETSTATE, 0, 0) & BST_FOCUS; });
 }
 
-// "Choose MD-11 aircraft", the whole path typed into the file dialog's name box (Wine's is cmb13,
-// a ComboBoxEx) and Open pressed, or Cancel when `path` is empty; true once the file dialog,
-// modal over the main dialog, is gone.
+// "Choose MD-11 aircraft", the whole path typed into the file dialog's name box (Wine's is cmb13)
+// and Open, or Cancel for no path; true once the file dialog, modal over the main one, is gone.
 inline bool choose(HWND dialog, const std::string& path) {
     HWND files = click(dialog, IDC_CHOOSE_AIRCRAFT)
                      ? waitForDialog("Please, search your FS2004 MD-11 aircraft")
@@ -108,8 +105,7 @@ inline bool choose(HWND dialog, const std::string& path) {
            click(files, path.empty() ? IDCANCEL : IDOK) && closed(files, dialog);
 }
 
-// The text of the error box, modal over `owner` (null: none), once OK has closed it; empty when
-// there is no such box.
+// The text of the error box modal over `owner` (null: none) once OK closed it, or "" for none.
 inline std::string errorBoxText(HWND owner) {
     HWND box = waitForDialog("ERROR from ZRK MD11 Panel installer");
     std::string text = controlText(box, 0xFFFF); // a message box's text is the static 0xFFFF

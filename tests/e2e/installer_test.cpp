@@ -31,23 +31,6 @@ protected:
     HWND dialog = nullptr;
 };
 
-TEST_F(InstallerTest, StartsAloneIgnoresEscapeAndQuits) {
-    EXPECT_EQ(controls(dialog),
-              (std::set<int>{IDC_REALISTIC_BRAKES, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
-    EXPECT_EQ(controls(dialog, true), (std::set<int>{IDC_CHOOSE_AIRCRAFT, IDC_QUIT, IDC_FOLDER_NAME,
-                                                     IDC_STATUS, IDC_CHOOSE_SAME}));
-    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_CHOOSE_SAME)));
-    // The focus starts on "Choose MD-11 aircraft"; Escape sends IDCANCEL, which must not end it.
-    ASSERT_TRUE(escapeThenTab(dialog, IDC_QUIT));
-
-    HANDLE second = startInstaller(aircraft("ZRK MD-11 panel installer"));
-    EXPECT_EQ(errorBoxText(nullptr), "This application is already running !!!");
-    EXPECT_EQ(exitCode(second), 0u);
-    EXPECT_EQ(exitCode(installer, 0), STILL_ACTIVE);
-    EXPECT_TRUE(click(dialog, IDC_QUIT));
-    EXPECT_EQ(exitCode(installer), 1u);
-}
-
 // A demo aircraft of each family, and the first line of its status.
 const std::pair<const char*, const char*> kFamilies[] = {
     {"iFDG MD-11 COMBI PW v1.5", "iFDG MD-11 model identified."},
@@ -85,7 +68,20 @@ TEST_F(InstallerTest, IdentifiesEachFamilyAsksSettingsRefusesAndCancels) {
     EXPECT_EQ(exitCode(installer), 1u);
 }
 
-TEST_F(InstallerTest, InstallsUninstallsAndChoosesSame) {
+TEST_F(InstallerTest, StartsAloneInstallsUninstallsChoosesSameAndQuits) {
+    EXPECT_EQ(controls(dialog),
+              (std::set<int>{IDC_REALISTIC_BRAKES, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
+    EXPECT_EQ(controls(dialog, true), (std::set<int>{IDC_CHOOSE_AIRCRAFT, IDC_QUIT, IDC_FOLDER_NAME,
+                                                     IDC_STATUS, IDC_CHOOSE_SAME}));
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_CHOOSE_SAME)));
+    // The focus starts on "Choose MD-11 aircraft"; Escape sends IDCANCEL, which must not end it.
+    ASSERT_TRUE(escapeThenTab(dialog, IDC_QUIT));
+
+    HANDLE second = startInstaller(aircraft("ZRK MD-11 panel installer"));
+    EXPECT_EQ(errorBoxText(nullptr), "This application is already running !!!");
+    EXPECT_EQ(exitCode(second), 0u);
+    EXPECT_EQ(exitCode(installer, 0), STILL_ACTIVE);
+
     const std::string folder = aircraft("iFDG MD-11 COMBI PW v1.5\\");
     const FileTree before = snapshotTree(folder);
     ASSERT_TRUE(choose(dialog, folder + "aircraft.cfg"));
@@ -108,6 +104,8 @@ TEST_F(InstallerTest, InstallsUninstallsAndChoosesSame) {
     ASSERT_TRUE(click(dialog, IDC_CHOOSE_SAME));
     EXPECT_EQ(status(), identified);
     EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_CHOOSE_SAME)));
+    EXPECT_TRUE(click(dialog, IDC_QUIT));
+    EXPECT_EQ(exitCode(installer), 1u);
 }
 
 } // namespace

@@ -30,22 +30,19 @@ protected:
     FileOpenPanel panel(std::uint32_t flags = kMustExist, std::size_t capacity = kPathCapacity) {
         return FileOpenPanel(root.native("Aircraft"), "aircraft.cfg", flags, capacity);
     }
-    // The keys typed; in them <>^$~{} stand for Left, Right, Home, End, Delete, Up and Down, @
-    // for the root folder. Returns the outcome of the last key and counts the beeps.
-    Outcome type(FileOpenPanel& p, std::string keys, int* beeps = nullptr) {
+    // The keys typed, <>^$~{} standing for Left, Right, Home, End, Delete, Up and Down, @ for the
+    // root folder: the outcome of the last key, and the beeps.
+    std::pair<Outcome, int> type(FileOpenPanel& p, const std::string& keys) {
         const std::map<char, int> special{{'<', KEY_LEFT}, {'>', KEY_RIGHT}, {'^', KEY_HOME},
                                           {'$', KEY_END},  {'~', KEY_DC},    {'{', KEY_UP},
                                           {'}', KEY_DOWN}};
-        Outcome outcome = Outcome::open;
+        std::pair<Outcome, int> result{Outcome::open, 0};
         for (const char c : withRoot(keys)) {
             const auto input = terminal::panelInputForKey(special.contains(c) ? special.at(c) : c);
-            EXPECT_TRUE(input) << keys;
-            outcome = input ? p.press(input->key, input->character) : Outcome::open;
-            if (beeps != nullptr && outcome == Outcome::beep) {
-                ++*beeps;
-            }
+            result.first = input ? p.press(input->key, input->character) : Outcome::open;
+            result.second += result.first == Outcome::beep ? 1 : 0;
         }
-        return outcome;
+        return result;
     }
     std::string withRoot(std::string text) const {
         return text.starts_with('@') ? root.nativePath() + text.substr(1) : text;
@@ -61,15 +58,15 @@ TEST_F(FileOpenPanelTest, ListsFoldersThenFilesAndOpensTypedNamesInAnyLetterCase
         names += entry.name + (entry.isFolder ? "/ " : " ");
     }
     EXPECT_EQ(names, "../ b folder/ MD11 Demo/ A file.txt md11 notes.txt _last.cfg ");
-    EXPECT_EQ(type(p, "b folder/../md11 demo\r"), Outcome::open);
+    EXPECT_EQ(type(p, "b folder/../md11 demo\r").first, Outcome::open);
     EXPECT_EQ(p.folder(), root.native("Aircraft/MD11 Demo"));
     EXPECT_EQ(p.field(), "aircraft.cfg") << "the proposed name comes back";
-    EXPECT_EQ(type(p, "./PANEL/../AIRCRAFT.CFG\r"), Outcome::chosen);
+    EXPECT_EQ(type(p, "./PANEL/../AIRCRAFT.CFG\r").first, Outcome::chosen);
     const std::string chosen = toCorePath(root.native("Aircraft/MD11 Demo/aircraft.cfg"));
     EXPECT_EQ(p.chosenPath(), chosen);
     for (std::size_t room : {chosen.size(), chosen.size() + 1}) { // the terminator fits or not
         FileOpenPanel q = panel(kMustExist, room);
-        EXPECT_EQ(type(q, "@/Aircraft/MD11 Demo/aircraft.cfg\r"),
+        EXPECT_EQ(type(q, "@/Aircraft/MD11 Demo/aircraft.cfg\r").first,
                   room > chosen.size() ? Outcome::chosen : Outcome::refused);
     }
 }
@@ -84,12 +81,12 @@ TEST_F(FileOpenPanelTest, RefusesWhatTheFlagsForbidAndStaysUntilEscape) {
     };
     for (const auto& [typed, flags, refusal] : cases) {
         FileOpenPanel p = panel(flags);
-        EXPECT_EQ(type(p, typed + std::string("\r")), refusal ? Outcome::refused : Outcome::chosen)
-            << typed;
+        EXPECT_EQ(type(p, typed + std::string("\r")).first,
+                  refusal ? Outcome::refused : Outcome::chosen);
         if (refusal) {
             EXPECT_TRUE(p.refusal().starts_with(refusal)) << p.refusal();
             EXPECT_EQ(p.folder(), root.native("Aircraft")) << "the panel stays";
-            EXPECT_EQ(type(p, "\x1b"), Outcome::cancelled);
+            EXPECT_EQ(type(p, "\x1b").first, Outcome::cancelled);
         }
     }
 }
@@ -126,8 +123,7 @@ TEST_F(FileOpenPanelTest, EditsAndCompletesTheFieldAsAShellDoes) {
     };
     for (const auto& [keys, expected, beeps] : cases) {
         FileOpenPanel p = panel();
-        int beeped = 0;
-        type(p, keys, &beeped);
+        const int beeped = type(p, keys).second;
         std::string field = p.field();
         EXPECT_EQ(field.insert(p.cursor(), "|"), withRoot(expected)) << keys;
         EXPECT_EQ(beeped, beeps) << keys;

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# What a user downloads, built by tools/make-dist.sh into WORKDIR and looked into as a user's
-# machine would: the zip's entries and its Install.exe, the .deb unpacked and its program run.
+# What a user downloads, built by tools/make-dist.sh into WORKDIR and looked into: the zip's
+# entries and its Install.exe, the .deb unpacked and its program run outside a terminal.
 set -euo pipefail
 ROOT=$(cd "$(dirname "$0")/../../.." && pwd)
 work=${1:?usage: test_packages.sh WORKDIR}
@@ -11,7 +11,6 @@ fail() { echo "FAIL: $*" >&2 && exit 1; }
     { cat "$work/make-dist.log" >&2 && fail "make-dist.sh"; }
 cd "$work/dist"
 sha256sum --quiet -c SHA256SUMS || fail "SHA256SUMS"
-# The version that project() gives.
 version=$(sed -n 's/^project([a-z0-9_]* VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt")
 IFS=. read -r major minor patch tweak <<<"$version"
 
@@ -30,7 +29,7 @@ record=$(i686-w64-mingw32-windres -i Install.exe -O rc) four="$major, $minor, $p
 grep -qF "FILEVERSION $four" <<<"$record" && grep -qF "\"ProductVersion\", \"$four\"" \
     <<<"$record" || fail "version record"
 
-# The .deb: its version, dependencies and manual page, and its program run outside a terminal.
+# The .deb: its version, dependencies and manual page, and the program it installs.
 deb=$work/dist/zrk-md11-installer_$major.$minor.${patch}_$(dpkg --print-architecture).deb
 [ "$(dpkg-deb -f "$deb" Version)" = "$major.$minor.$patch" ] || fail "package version"
 dpkg-deb -f "$deb" Depends | grep -q libncursesw || fail "no dependencies found"

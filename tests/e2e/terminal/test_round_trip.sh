@@ -14,8 +14,7 @@ tm capture-pane -p -e -t "$W" | grep -qF $'\e[2m[ Install' || fail "Install is n
 ! tm capture-pane -p -e -t "$W" | grep -qF $'\e[2m[ Quit' || fail "Quit is dimmed"
 
 keys Enter && type_path "$AIRCRAFT/iFDG MD-11 COMBI PW v1.5/aircraft.cfg"
-wait_for "Version 1.5 identified." "Motorization: Pratt & Whitney PW4462" \
-    "(*) for version COMBI 2 classes"
+wait_for "Version 1.5 identified." "Motorization: Pratt & Whitney PW4462"
 # Tab reaches the checked radio button; the arrow carries the check to the next one.
 keys Tab Tab Tab Tab Tab && wait_for ">(*) for version COMBI 2 classes"
 keys Down && wait_for ">(*) for version COMBI 1 class (economy)"

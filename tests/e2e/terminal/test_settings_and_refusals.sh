@@ -1,20 +1,15 @@
 #!/usr/bin/env bash
-# Manual settings by keyboard; refusals (a missing path, an aircraft the scanner refuses, a
-# second copy); a cancelled choice; the close box.
+# Manual settings by keyboard; refusals (a missing path, an aircraft the scanner refuses, a second
+# copy); a cancelled choice; the close box.
 set -euo pipefail
 source "$(dirname "$0")/tmux_helpers.sh"
 start_session "$1" "$2"
 
 run_installer
 keys Enter && type_path "$AIRCRAFT/iFDG MD-11F CARGO GE unknown version/aircraft.cfg"
-wait_for "UNKNOW iFDG MODEL - Tunings manual settings" "(*)    ( ) Wing NAV lights type" \
-    "(*)    ( ) Wing STROBE lights type" ">[ OK ]" \
-    "[x] Add Wings fold/unfold and Tail hook up/down commands"
-keys Tab && wait_for ">(*)    ( ) Wing NAV lights type"
-keys Down && wait_for "( )   >(*) Wing NAV lights type"
-keys Tab Tab Space && wait_for ">[ ] Add Wings fold/unfold and Tail hook up/down commands"
-keys Enter && wait_for "Unknow version (manual settings: FX=strobe MDL=nav)" \
-    "(*) for version CARGO"
+wait_for "UNKNOW iFDG MODEL - Tunings manual settings" ">[ OK ]" "(*)    ( ) Wing STROBE lights type"
+keys Tab Down && wait_for "( )   >(*) Wing NAV lights type"
+keys Enter && wait_for "Unknow version (manual settings: FX=strobe MDL=nav" "(*) for version CARGO"
 
 click_text "Choose MD-11 aircraft" && type_path "$AIRCRAFT/no such aircraft/aircraft.cfg"
 wait_for "Path does not exist." && keys Enter
