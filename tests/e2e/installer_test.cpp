@@ -31,15 +31,12 @@ protected:
     HWND dialog = nullptr;
 };
 
-// A demo aircraft of each family, and the first line of its status.
-const std::pair<const char*, const char*> kFamilies[] = {
-    {"iFDG MD-11 COMBI PW v1.5", "iFDG MD-11 model identified."},
-    {"Corvane MD-11", "Corvane MD-11 model identified."},
-    {"Overland MD-11", "Overland MD-11 model identified."},
-};
-
 TEST_F(InstallerTest, IdentifiesEachFamilyAsksSettingsRefusesAndCancels) {
-    for (const auto& [folder, identified] : kFamilies) {
+    // A demo aircraft of each family, and the first line of its status.
+    for (const auto& [folder, identified] :
+         {std::pair{"iFDG MD-11 COMBI PW v1.5", "iFDG MD-11 model identified."},
+          std::pair{"Corvane MD-11", "Corvane MD-11 model identified."},
+          std::pair{"Overland MD-11", "Overland MD-11 model identified."}}) {
         SCOPED_TRACE(folder);
         ASSERT_TRUE(choose(dialog, aircraft(folder) + "\\aircraft.cfg"));
         EXPECT_EQ(controlText(dialog, IDC_FOLDER_NAME), folder);
@@ -49,15 +46,13 @@ TEST_F(InstallerTest, IdentifiesEachFamilyAsksSettingsRefusesAndCancels) {
     // An unknown iFDG version: the settings dialog, modal, which only OK ends.
     ASSERT_TRUE(choose(dialog, aircraft("iFDG MD-11F CARGO GE unknown version\\aircraft.cfg")));
     HWND settings = waitForDialog("UNKNOW iFDG MODEL - Tunings manual settings");
-    ASSERT_NE(settings, nullptr);
-    EXPECT_FALSE(IsWindowEnabled(dialog));
+    ASSERT_TRUE(settings != nullptr && !IsWindowEnabled(dialog));
     // From OK the Tab goes to the checked FX radio button: a checked radio button is a tab stop.
     ASSERT_TRUE(escapeThenTab(settings, IDC_NAV_LIGHTS_FX));
     ASSERT_TRUE(click(settings, IDC_NAV_LIGHTS_MDL) && click(settings, IDC_FOLD_AND_HOOK));
     ASSERT_TRUE(click(settings, IDC_MANSET_OK) && closed(settings, dialog));
-    EXPECT_EQ(status(), "iFDG MD-11 model identified.\nUnknow version (manual settings: FX=strobe "
-                        "MDL=nav)\nAircraft type: MD-11F \"CARGO\"\nMotorization: General "
-                        "Electric CF6-80C2D1F\n");
+    EXPECT_NE(status().find("\nUnknow version (manual settings: FX=strobe MDL=nav)\n"),
+              std::string::npos);
 
     ASSERT_TRUE(choose(dialog, aircraft("Mixed MD-11 (refused)\\aircraft.cfg")));
     EXPECT_EQ(errorBoxText(dialog).substr(0, 36), "Illegal aircraft configuration !!!\n\n");

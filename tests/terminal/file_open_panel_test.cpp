@@ -1,5 +1,5 @@
-// The file-open panel on a real folder tree: listing, name editing and completion, refusals; and
-// the terminal keys the dialogs and panel take.
+// The file-open panel on a real folder tree: typed paths, name editing and completion, refusals;
+// and the terminal keys the dialogs and panel take.
 #include <curses.h>
 #include <gtest/gtest.h>
 
@@ -51,13 +51,9 @@ protected:
     TemporaryFolder root;
 };
 
-TEST_F(FileOpenPanelTest, ListsFoldersThenFilesAndOpensTypedNamesInAnyLetterCase) {
+// The listing's order is seen in the key table, through the list's Up and Down.
+TEST_F(FileOpenPanelTest, OpensTypedNamesInAnyLetterCaseAndChoosesWithinTheCapacity) {
     FileOpenPanel p = panel();
-    std::string names;
-    for (const terminal::PanelEntry& entry : p.entries()) {
-        names += entry.name + (entry.isFolder ? "/ " : " ");
-    }
-    EXPECT_EQ(names, "../ b folder/ MD11 Demo/ A file.txt md11 notes.txt _last.cfg ");
     EXPECT_EQ(type(p, "b folder/../md11 demo\r").first, Outcome::open);
     EXPECT_EQ(p.folder(), root.native("Aircraft/MD11 Demo"));
     EXPECT_EQ(p.field(), "aircraft.cfg") << "the proposed name comes back";
@@ -74,15 +70,14 @@ TEST_F(FileOpenPanelTest, ListsFoldersThenFilesAndOpensTypedNamesInAnyLetterCase
 TEST_F(FileOpenPanelTest, RefusesWhatTheFlagsForbidAndStaysUntilEscape) {
     const std::tuple<const char*, std::uint32_t, const char*> cases[] = {
         // What is typed, the request's flags, the refusal (nothing when the path is taken).
-        {"nothing.cfg", kMustExist, "nothing.cfg\nFile not found.\n"},
-        {"no folder/x.cfg", kMustExist, "no folder/x.cfg\nPath does not exist.\n"},
-        {"no folder/x.cfg", OFN_FILEMUSTEXIST, "no folder/x.cfg\nFile not found.\n"},
-        {"no folder/x.cfg", 0, nullptr},
+        {"nothing.cfg\r", kMustExist, "nothing.cfg\nFile not found.\n"},
+        {"no folder/x.cfg\r", kMustExist, "no folder/x.cfg\nPath does not exist.\n"},
+        {"no folder/x.cfg\r", OFN_FILEMUSTEXIST, "no folder/x.cfg\nFile not found.\n"},
+        {"no folder/x.cfg\r", 0, nullptr},
     };
     for (const auto& [typed, flags, refusal] : cases) {
         FileOpenPanel p = panel(flags);
-        EXPECT_EQ(type(p, typed + std::string("\r")).first,
-                  refusal ? Outcome::refused : Outcome::chosen);
+        EXPECT_EQ(type(p, typed).first, refusal ? Outcome::refused : Outcome::chosen);
         if (refusal) {
             EXPECT_TRUE(p.refusal().starts_with(refusal)) << p.refusal();
             EXPECT_EQ(p.folder(), root.native("Aircraft")) << "the panel stays";

@@ -9,9 +9,8 @@ start_session "$1" "$2"
 run_installer
 wait_for ">[ Choose MD-11 aircraft ]" "[X]" "[x] Realistic brakes" "(*) for version PAX, 3 classes"
 wait_gone "Choose same"
-# Disabled controls are dimmed (SGR 2), the enabled ones are not.
 tm capture-pane -p -e -t "$W" | grep -qF $'\e[2m[ Install' || fail "Install is not dimmed"
-! tm capture-pane -p -e -t "$W" | grep -qF $'\e[2m[ Quit' || fail "Quit is dimmed"
+! tm capture-pane -p -e -t "$W" | grep -qF $'\e[2m[ Quit' || fail "Quit is dimmed (SGR 2)"
 
 keys Enter && type_path "$AIRCRAFT/iFDG MD-11 COMBI PW v1.5/aircraft.cfg"
 wait_for "Version 1.5 identified." "Motorization: Pratt & Whitney PW4462"
