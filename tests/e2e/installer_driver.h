@@ -31,10 +31,10 @@ inline HANDLE startInstaller(const std::string& directory) {
     return info.hProcess;
 }
 
-// The exit code once the process has ended, waiting `ms` at most; STILL_ACTIVE while it runs.
-inline DWORD exitCode(HANDLE process, DWORD ms = kWaitMs) {
+// The exit code once the process has ended; STILL_ACTIVE while it still runs after kWaitMs.
+inline DWORD exitCode(HANDLE process) {
     DWORD code = STILL_ACTIVE;
-    WaitForSingleObject(process, ms);
+    WaitForSingleObject(process, kWaitMs);
     GetExitCodeProcess(process, &code);
     return code;
 }
@@ -72,8 +72,7 @@ inline bool answers(HWND window, UINT message = WM_NULL, WPARAM wParam = 0, LPAR
 // BM_CLICK without waiting, then a probe: true once the click has been handled or sits in a
 // modal loop it opened (sent messages are handled in order), or has ended the dialog.
 inline bool click(HWND dialog, int id) {
-    HWND button = GetDlgItem(dialog, id);
-    return button != nullptr && SendNotifyMessageA(button, BM_CLICK, 0, 0) &&
+    return SendNotifyMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0) &&
            (answers(dialog) || !IsWindow(dialog));
 }
 

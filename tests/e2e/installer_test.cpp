@@ -1,6 +1,5 @@
-// Install.exe under Wine, end to end, on a copy of the demo folder: start, a second copy, ending;
-// each model family chosen in the real file dialog, the manual settings dialog; install and
-// uninstall.
+// Install.exe under Wine on a copy of the demo folder: each family chosen in the real file dialog,
+// the manual settings dialog, a refusal; a second copy; install and uninstall; both ways to end.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -32,15 +31,13 @@ protected:
 };
 
 TEST_F(InstallerTest, IdentifiesEachFamilyAsksSettingsRefusesAndCancels) {
-    // A demo aircraft of each family, and the first line of its status.
-    for (const auto& [folder, identified] :
-         {std::pair{"iFDG MD-11 COMBI PW v1.5", "iFDG MD-11 model identified."},
-          std::pair{"Corvane MD-11", "Corvane MD-11 model identified."},
-          std::pair{"Overland MD-11", "Overland MD-11 model identified."}}) {
-        SCOPED_TRACE(folder);
-        ASSERT_TRUE(choose(dialog, aircraft(folder) + "\\aircraft.cfg"));
+    // Each family by its demo aircraft, whose folder name starts with the family's.
+    for (const std::string folder :
+         {"iFDG MD-11 COMBI PW v1.5", "Corvane MD-11", "Overland MD-11"}) {
+        ASSERT_TRUE(choose(dialog, aircraft(folder) + "\\aircraft.cfg")) << folder;
         EXPECT_EQ(controlText(dialog, IDC_FOLDER_NAME), folder);
-        EXPECT_EQ(status().substr(0, status().find('\n')), identified);
+        EXPECT_EQ(status().substr(0, status().find('\n')),
+                  folder.substr(0, folder.find(' ')) + " MD-11 model identified.");
     }
 
     // An unknown iFDG version: the settings dialog, modal, which only OK ends.
@@ -75,7 +72,6 @@ TEST_F(InstallerTest, StartsAloneInstallsUninstallsChoosesSameAndQuits) {
     HANDLE second = startInstaller(aircraft("ZRK MD-11 panel installer"));
     EXPECT_EQ(errorBoxText(nullptr), "This application is already running !!!");
     EXPECT_EQ(exitCode(second), 0u);
-    EXPECT_EQ(exitCode(installer, 0), STILL_ACTIVE);
 
     const std::string folder = aircraft("iFDG MD-11 COMBI PW v1.5\\");
     const FileTree before = snapshotTree(folder);

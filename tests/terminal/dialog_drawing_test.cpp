@@ -10,13 +10,9 @@
 
 namespace {
 
-// Where each text was written and how; a painter draws every label in one piece.
+// Where each text was written (row, column) and how; a painter draws every label in one piece.
 struct TextRecorder final : terminal::Canvas {
-    struct Place {
-        int row, col;
-        terminal::Look look;
-    };
-    std::map<std::string, Place> written;
+    std::map<std::string, std::tuple<int, int, terminal::Look>> written;
 
     int rows() const override { return 24; }
     int columns() const override { return 80; }
@@ -27,14 +23,13 @@ struct TextRecorder final : terminal::Canvas {
     void frame(const terminal::CellRect&, terminal::Look) override {}
 };
 
-// The template's controls, the given ones checked; `all`: each shown, enabled, checked, focused.
-terminal::DialogPicture templatePicture(const char* name, std::vector<int> checked, bool all) {
+// The template's controls as they start; with `all`, each shown, enabled, checked and focused.
+terminal::DialogPicture templatePicture(const char* name, bool all) {
     terminal::DialogPicture picture{findDialogTemplate(name), name, {}};
     for (const ControlTemplate& c :
          std::span(picture.layout->controls, picture.layout->controlCount)) {
-        const bool on = all || std::count(checked.begin(), checked.end(), c.id) == 1;
         picture.controls.push_back(
-            {&c, c.id, c.text, all || !c.disabled, all || !c.hidden, on ? 1u : 0u, all});
+            {&c, c.id, c.text, all || !c.disabled, all || !c.hidden, all ? 1u : 0u, all});
     }
     return picture;
 }
@@ -43,7 +38,7 @@ class DialogCells : public ::testing::TestWithParam<const char*> {};
 
 // The worst case: everything shown and marked, and the longest texts the statics get.
 TEST_P(DialogCells, FitTheScreenShowEveryTextWholeAndNeverOverlap) {
-    terminal::DialogPicture picture = templatePicture(GetParam(), {}, true);
+    terminal::DialogPicture picture = templatePicture(GetParam(), true);
     if (picture.layout->closeBox) { // the main dialog
         picture.controls[4].text = "iFDG MD-11F CARGO GE unknown version";
         picture.controls[5].text =
@@ -83,14 +78,14 @@ INSTANTIATE_TEST_SUITE_P(BothDialogs, DialogCells, ::testing::Values("MainDialog
 
 // The marks of each kind and the hidden controls are seen on the real screen in tmux.
 TEST(DialogPainter, LooksLinesAndHitsOnlyButtons) {
-    terminal::DialogPicture picture = templatePicture("MainDialog", {}, false);
+    terminal::DialogPicture picture = templatePicture("MainDialog", false);
     picture.controls[0].focused = true;
     picture.controls[5].text = "Overland\nPratt && Whitney PW4462";
     TextRecorder canvas;
     const terminal::PaintedDialog painted = terminal::paintDialog(canvas, picture, true);
     const auto at = [&](const char* text) {
-        const TextRecorder::Place& place = canvas.written.at(text);
-        return std::make_pair(place.look, painted.hitAt(place.row, place.col + 1));
+        const auto& [row, col, look] = canvas.written.at(text);
+        return std::make_pair(look, painted.hitAt(row, col + 1));
     };
     using terminal::Look;
     EXPECT_EQ(at("[ Install ]"), std::make_pair(Look::disabled, std::optional(IDC_INSTALL)));
@@ -98,8 +93,8 @@ TEST(DialogPainter, LooksLinesAndHitsOnlyButtons) {
     EXPECT_EQ(at("[ Choose MD-11 aircraft ]").first, Look::focused);
     EXPECT_EQ(at("[X]").second, terminal::kCloseBoxHit);
     EXPECT_EQ(at("Pratt & Whitney PW4462").second, std::nullopt) << "statics take no clicks";
-    EXPECT_EQ(canvas.written.at("Overland").row + 1,
-              canvas.written.at("Pratt & Whitney PW4462").row);
+    EXPECT_EQ(std::get<0>(canvas.written.at("Overland")) + 1,
+              std::get<0>(canvas.written.at("Pratt & Whitney PW4462")));
 }
 
 } // namespace

@@ -11,7 +11,6 @@
 #include "tests/support/test_files.h"
 
 using terminal::FileOpenPanel;
-using terminal::PanelKey;
 using Outcome = FileOpenPanel::Outcome;
 
 namespace {

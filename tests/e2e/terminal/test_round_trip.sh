@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The main round: first screen; an iFDG aircraft installed by keyboard, chosen again, uninstalled
-# and taken up by "Choose same"; a Corvane and an Overland one by mouse; Quit leaving the
-# terminal as it was.
+# The main round: an iFDG aircraft installed by keyboard, chosen again, uninstalled and taken up by
+# "Choose same"; a Corvane and an Overland one by mouse; Quit leaving the terminal as it was.
 set -euo pipefail
 source "$(dirname "$0")/tmux_helpers.sh"
 start_session "$1" "$2"
@@ -26,8 +25,7 @@ click_text "Choose MD-11 aircraft" && wait_for "Aircraft/iFDG MD-11 COMBI PW v1.
 keys Enter && wait_for "ZRK MD-11 panel already installed."
 keys Tab Tab && wait_for ">[ Uninstall ]"
 keys Enter && wait_for "Panel uninstalled successfully."
-click_text "[ Choose same ]"
-wait_for "Version 1.5 identified." && wait_gone "Choose same"
+click_text "[ Choose same ]" && wait_for "Version 1.5 identified." && wait_gone "Choose same"
 
 for family in Corvane Overland; do
     click_text "Choose MD-11 aircraft" && type_path "$AIRCRAFT/$family MD-11/aircraft.cfg"

@@ -41,8 +41,7 @@ click_text() { # text
     keys -H 1b 5b 4d 20 "$x" "$y" && keys -H 1b 5b 4d 23 "$x" "$y"
 }
 
-# Starts the installer in the demo's start directory, named with -C from elsewhere, and waits
-# for the text (the main dialog's title unless told).
+# Starts the installer, its start directory named with -C, and waits for the text (or the title).
 run_installer() { # [text]
     keys "clear; cd / && '$PROGRAM' -C '$START'; echo EXIT=\$?" Enter
     wait_for "${1:-ZRK MD11 Panel installer - version 1.16}"
