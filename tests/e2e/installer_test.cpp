@@ -40,11 +40,11 @@ TEST_F(InstallerTest, IdentifiesEachFamilyAsksSettingsRefusesAndCancels) {
                   folder.substr(0, folder.find(' ')) + " MD-11 model identified.");
     }
 
-    // An unknown iFDG version: the settings dialog, modal, which only OK ends.
+    // An unknown iFDG version: the modal settings dialog; from OK, Tab reaches the checked FX
+    // button.
     ASSERT_TRUE(choose(dialog, aircraft("iFDG MD-11F CARGO GE unknown version\\aircraft.cfg")));
     HWND settings = waitForDialog("UNKNOW iFDG MODEL - Tunings manual settings");
     ASSERT_TRUE(settings != nullptr && !IsWindowEnabled(dialog));
-    // From OK the Tab goes to the checked FX radio button: a checked radio button is a tab stop.
     ASSERT_TRUE(escapeThenTab(settings, IDC_NAV_LIGHTS_FX));
     ASSERT_TRUE(click(settings, IDC_NAV_LIGHTS_MDL) && click(settings, IDC_FOLD_AND_HOOK));
     ASSERT_TRUE(click(settings, IDC_MANSET_OK) && closed(settings, dialog));

@@ -9,17 +9,15 @@ fail() { echo "FAIL: $*" >&2 && exit 1; }
 
 "$ROOT/tools/make-dist.sh" "$work/dist" >"$work/make-dist.log" 2>&1 ||
     { cat "$work/make-dist.log" >&2 && fail "make-dist.sh"; }
-cd "$work/dist"
-sha256sum --quiet -c SHA256SUMS || fail "SHA256SUMS"
+cd "$work/dist" && sha256sum --quiet -c SHA256SUMS || fail "SHA256SUMS"
 version=$(sed -n 's/^project([a-z0-9_]* VERSION \([0-9.]*\) .*/\1/p' "$ROOT/CMakeLists.txt")
 IFS=. read -r major minor patch tweak <<<"$version"
 
 # The zip: the installer and everything it reads beside itself, in one folder, nothing else.
 zip=zrk-md11-panel-installer-$major.$minor-windows.zip
-names=(Install.exe Readme.txt tuning_res/{MD-11_zrk.air,sound.cfg} trimdesk_res/Trimdesk.exe)
-for layout in PAX-3C PAX-2C PAX-1C CBI-2C CBI-1C CARGO; do
-    names+=(trimdesk_res/{Trimdesk-$layout.ini,TD-MD11-$layout.ini,TD-MD11-$layout.bmp})
-done
+names=(Install.exe Readme.txt tuning_res/{MD-11_zrk.air,sound.cfg} trimdesk_res/Trimdesk.exe
+    trimdesk_res/Trimdesk-{PAX-3C,PAX-2C,PAX-1C,CBI-2C,CBI-1C,CARGO}.ini
+    trimdesk_res/TD-MD11-{PAX-3C,PAX-2C,PAX-1C,CBI-2C,CBI-1C,CARGO}.{ini,bmp})
 diff <(printf 'ZRK MD-11 panel installer/%s\n' "${names[@]}" | sort) <(unzip -Z1 "$zip" | sort) ||
     fail "zip entries"
 unzip -q "$zip" -d "$work/zip" && cd "$work/zip/ZRK MD-11 panel installer"

@@ -14,10 +14,8 @@ tm capture-pane -p -e -t "$W" | grep -qF $'\e[2m[ Install' || fail "Install is n
 keys Enter && type_path "$AIRCRAFT/iFDG MD-11 COMBI PW v1.5/aircraft.cfg"
 wait_for "Version 1.5 identified." "Motorization: Pratt & Whitney PW4462"
 # Tab reaches the checked radio button; the arrow carries the check to the next one.
-keys Tab Tab Tab Tab Tab && wait_for ">(*) for version COMBI 2 classes"
-keys Down && wait_for ">(*) for version COMBI 1 class (economy)"
-keys Tab Space && wait_for ">[x] ZRK engine sounds"
-keys BTab BTab BTab BTab && wait_for ">[ Install ]"
+keys Tab Tab Tab Tab Tab Down && wait_for ">(*) for version COMBI 1 class (economy)"
+keys Tab Space BTab BTab BTab BTab && wait_for "[x] ZRK engine sounds" ">[ Install ]"
 keys Enter && wait_for "Panel installed successfully."
 
 # The panel looks in the chosen file's folder, proposing aircraft.cfg.

@@ -12,13 +12,11 @@ run_installer && keys C-c
 poll "the installer did not end" not program_pid >/dev/null
 keys "echo EXIT=\$?" Enter
 expect_restored 130
-run_installer
-kill -TERM "$(program_pid)"
+run_installer && kill -TERM "$(program_pid)" || fail "no installer to end"
 expect_restored 143
 
 # A crash: the shell reports the signal, or the sanitizer its SEGV after the terminal is back.
-run_installer
-kill -SEGV "$(program_pid)"
+run_installer && kill -SEGV "$(program_pid)" || fail "no installer to crash"
 wait_for "EXIT="
 code=$(screen_text | grep -o 'EXIT=[0-9]*' | tail -1 | cut -d= -f2)
 screen_text | grep -qE 'Segmentation fault|AddressSanitizer: SEGV' || fail "no crash report"
