@@ -40,8 +40,7 @@ TEST_F(InstallerTest, IdentifiesEachFamilyAsksSettingsRefusesAndCancels) {
                   folder.substr(0, folder.find(' ')) + " MD-11 model identified.");
     }
 
-    // An unknown iFDG version: the modal settings dialog; from OK, Tab reaches the checked FX
-    // button.
+    // Unknown iFDG version: the modal settings dialog; Tab from OK goes to the checked FX button.
     ASSERT_TRUE(choose(dialog, aircraft("iFDG MD-11F CARGO GE unknown version\\aircraft.cfg")));
     HWND settings = waitForDialog("UNKNOW iFDG MODEL - Tunings manual settings");
     ASSERT_TRUE(settings != nullptr && !IsWindowEnabled(dialog));
