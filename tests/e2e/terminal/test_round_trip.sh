@@ -19,7 +19,7 @@ keys Tab Space BTab BTab BTab BTab && wait_for "[x] ZRK engine sounds" ">[ Insta
 keys Enter && wait_for "Panel installed successfully."
 
 # The panel looks in the chosen file's folder, proposing aircraft.cfg.
-click_text "Choose MD-11 aircraft" && wait_for "Aircraft/iFDG MD-11 COMBI PW v1.5" "File name: aircraft.cfg"
+click_text "Choose MD-11 aircraft" && wait_for "/iFDG MD-11 COMBI PW v1.5" "File name: aircraft.cfg"
 keys Enter && wait_for "ZRK MD-11 panel already installed."
 keys Tab Tab && wait_for ">[ Uninstall ]"
 keys Enter && wait_for "Panel uninstalled successfully."

@@ -7,7 +7,7 @@ start_session "$1" "$2"
 
 run_installer
 keys Enter && type_path "$AIRCRAFT/iFDG MD-11F CARGO GE unknown version/aircraft.cfg"
-wait_for "UNKNOW iFDG MODEL - Tunings manual settings" "(*)    ( ) Wing STROBE lights type"
+wait_for "UNKNOW iFDG MODEL - Tunings manual settings" "Please manually select the desired"
 keys Tab Down && wait_for "( )   >(*) Wing NAV lights type"
 keys Enter && wait_for "Unknow version (manual settings: FX=strobe MDL=nav" "(*) for version CARGO"
 

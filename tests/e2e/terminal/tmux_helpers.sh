@@ -52,8 +52,8 @@ type_path() { wait_for "File name: " && keys C-u && keys -l -- "$1" && keys Ente
 # After the program ended with the code: the shell is back with a terminal as it was.
 expect_restored() { # exit code
     wait_for "EXIT=$1"
-    [ "$(tm display -p -t "$W" '#{alternate_on}#{mouse_any_flag}#{cursor_flag}#{keypad_cursor_flag}')" \
-        = 0010 ] || fail "the screen, mouse, cursor or keypad is not as it was"
+    local flags='#{alternate_on}#{mouse_any_flag}#{cursor_flag}#{keypad_cursor_flag}'
+    [ "$(tm display -p -t "$W" "$flags")" = 0010 ] || fail "terminal flags not restored"
     # The marker is put together by printf, so the typed command line never matches it.
     keys "clear; printf 'MO%sES=%s.\\n' D \"\$(stty -a | tr ' ;' '\\n\\n' | grep -xE -- '-?(icanon|echo|isig)' | tr '\\n' ' ')\"" Enter
     wait_for "MODES=isig icanon echo ."
