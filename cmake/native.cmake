@@ -26,7 +26,7 @@ if(ZRK_BUILD_TESTS)
     file(GLOB terminal_test_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/terminal/*.cpp)
     add_executable(terminal_tests ${terminal_test_sources})
     target_link_libraries(terminal_tests PRIVATE terminal_ui emulated_ui dialog_resources
-                          platform_common posix_system GTest::gtest_main)
+                          platform_common posix_system test_support GTest::gtest_main)
     gtest_discover_tests(terminal_tests TEST_PREFIX terminal. DISCOVERY_TIMEOUT 60)
 
     # The real program in tmux, one scenario per script, each on a fresh demo folder.

@@ -34,7 +34,6 @@ if(ZRK_BUILD_TESTS AND CMAKE_CROSSCOMPILING)
     # otherwise stalls about 2 s whenever one of their windows is hidden or destroyed.
     add_test(NAME wine_prefix
              COMMAND ${CMAKE_SOURCE_DIR}/cmake/wine-run.sh --prefix ${ZRK_WINEPREFIX} --setup
-                     Install.exe e2e_tests.exe
-                     win32_ui_tests.exe)
+                     Install.exe e2e_tests.exe)
     set_tests_properties(wine_prefix PROPERTIES FIXTURES_SETUP wine_prefix TIMEOUT 300)
 endif()

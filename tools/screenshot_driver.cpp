@@ -34,8 +34,8 @@ bool pose(HWND dialog, const std::string& handshake, const std::string& picture)
     return waitFor([&] { return GetFileAttributesA(done.c_str()) != INVALID_FILE_ATTRIBUTES; });
 }
 
-int fail(const InstallerProcess& installer, const char* what) {
-    std::fprintf(stderr, "screenshot_driver: %s;%s\n", what, installer.shown().c_str());
+int fail(HANDLE, const char* what) {
+    std::fprintf(stderr, "screenshot_driver: %s\n", what);
     return 1;
 }
 
@@ -47,14 +47,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string handshake = argv[3];
-    InstallerProcess installer(argv[1]);
-    HWND dialog = installer.waitForDialog(kMainTitle);
+    HANDLE installer = startInstaller(argv[1]);
+    HWND dialog = waitForDialog(kMainTitle);
     if (dialog == nullptr) {
         return fail(installer, "no main dialog");
     }
-    HWND files =
-        click(dialog, IDC_CHOOSE_AIRCRAFT) ? installer.waitForDialog(kFileDialogTitle) : nullptr;
-    if (files == nullptr || !answerFileDialog(files, dialog, argv[2])) {
+    if (!choose(dialog, argv[2])) {
         return fail(installer, "the file dialog did not take the aircraft");
     }
     if (!IsWindowEnabled(GetDlgItem(dialog, IDC_INSTALL))) {
@@ -70,5 +68,5 @@ int main(int argc, char** argv) {
         return fail(installer, "no grab after Install");
     }
     click(dialog, IDC_QUIT);
-    return installer.exitCode() == std::optional<DWORD>{1} ? 0 : fail(installer, "no clean end");
+    return exitCode(installer) == 1 ? 0 : fail(installer, "no clean end");
 }
