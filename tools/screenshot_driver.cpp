@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "tests/e2e/installer_driver.h"
+#include "tools/installer_driver.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 
 #include <filesystem>
 
-#include "tests/e2e/installer_driver.h"
 #include "tests/support/test_files.h"
+#include "tools/installer_driver.h"
 
 namespace {
 

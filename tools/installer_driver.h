@@ -1,5 +1,6 @@
 // Drives the real Install.exe under Wine as a user would: finds its windows by title and its
-// controls by id, clicks, types into the file dialog, reads back.
+// controls by id, clicks, types into the file dialog, reads back. `make screenshots` poses the
+// program with it, and the end-to-end tests check what it reads.
 #pragma once
 
 #include <windows.h>
