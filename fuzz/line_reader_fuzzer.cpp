@@ -4,16 +4,13 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string input(reinterpret_cast<const char*>(data), size);
-    // The choices a run makes come from its input, so that a crash file replays it.
-    const auto hash = static_cast<std::uint32_t>(std::hash<std::string>{}(input));
+    const std::uint32_t hash = hashOf(input);
     memory::entries = {{"AIRCRAFT.CFG", {input}}};
-    memory::faults = {hash % 3 == 0 ? 1 + hash / 8 % 4 : 0};
-    memory::faults.shortReads = hash % 8 < 4 ? hash | 1 : 0;
-    ResultCode end;
+    memory::faults = {hash % 3 == 0 ? 1 + hash / 8 % 4 : 0, 0, 0, 0, hash % 8 < 4 ? hash | 1 : 0};
+    ResultCode end, code = resultOk;
     const std::vector<std::string> lines = modelLines(input, end);
     TextFile* file = openTextFile("aircraft.cfg", TextFileMode::read);
     char buffer[kLineCapacity];
-    ResultCode code = resultOk;
     for (std::size_t i = 0; i <= lines.size() && code == resultOk; ++i) {
         std::memset(buffer, '#', sizeof buffer); // a missing terminator shows
         code = readConfigLine(file, buffer, kLineCapacity);

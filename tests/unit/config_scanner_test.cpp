@@ -12,8 +12,8 @@
 TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
     AircraftFolder folder;
     std::strcpy(installerState.aircraftCfgPath, folder.cfgPath().c_str());
-    // Model folder value, its model file and size, the version class: known sizes (the low 32
-    // bits above 4 GB); pw at characters 6-7 makes 1.0 above 4100000 bytes.
+    // Model folder value, its file and size, the version class: known sizes (low 32 bits above
+    // 4 GB); pw at characters 6-7 makes 1.0 above 4100000 bytes. Then the first by name, any case.
     const std::tuple<std::string, std::string, std::uintmax_t, int> models[] = {
         {"", "MD11_GE_PAX.mdl", 3153900, 2},    {"abc", "MD11_GE-CGO.mdl", 3137924, 2},
         {"v10", "MD11_GE_PAX.mdl", 4127528, 1}, {"pw", "MD11_PW_PAX.mdl", 5000000, 1},
@@ -22,7 +22,6 @@ TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
         {"c", "MD11_GE_PAX.mdl", 3174790, 2},   {"d", "MD11_GE_PAX.mdl", (1ull << 32) + 3153900, 2},
         {"e", "MD11_PW_PAX.mdl", 4100000, 3},   {"f", "MD11_pW_PAX.mdl", 4100001, 1},
         {"g", "MD1_PW_PAX.mdl", 5000000, 3},    {"h", "A_11_GE_PAX.mdl", 3153900, 2}};
-    // The first model file by name without regard to case; names that fill the field, one more.
     folder.addFile("MODEL.h\\b_11_GE_PAX.MDL", 4127528);
     folder.addFile("MODEL.h\\0.txt", 4127528);
     folder.addFile("model.i\\" + std::string(123, 'i') + ".mdl", 3153900);
@@ -31,7 +30,7 @@ TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
         folder.addFile("MODEL" + (value.empty() ? "" : "." + value) + "\\" + file, size);
     }
     folder.addFile("model.empty\\readme.txt", 10);
-    // The code, simName and modelVersion; 7 before the scan, kept unless an iFDG file is accepted.
+    // The code, simName and modelVersion (7 before, kept unless an iFDG model is accepted).
     const auto scan = [&](const std::string& config, unsigned failingOpen = 0,
                           unsigned failingRead = 0) {
         folder.writeConfig(config);
@@ -54,7 +53,6 @@ TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
         {fltsim("MD-11", "v10") + fltsim("md-11", "V10", "md11"), "0 MD-11 1"},
         {fltsim("MD-11", "pw") + fltsim("MD-11", "pw2"), "0 MD-11 1"},
         {fltsim("md-11") + fltsim("MD-11", "abc"), "0 md-11 2"},
-        // Keys missing from a section come from the next; a key search may end the file.
         {"[fltsim.0]\nsim=MD-11\n" + fltsim("MD-11", "v10") + kGeneralSection, "0 MD-11 1"},
         {fltsim("MD-11") + "[fltsim.1]\n", "0 MD-11 2"},
         {fltsim("MD-11") + "[fltsim]\n" + fltsim("MD-11F"), "0 MD-11 2"},
@@ -63,7 +61,6 @@ TEST(ScanAircraftConfig, GivesItsCodeAndLeavesSimNameAndVersion) {
          "0 MD-11_ZRK 7"},
         {fltsim("MD11_GE", "nowhere") + fltsim("MD11_GE", "nowhere"), "0 MD11_GE 7"},
         {fltsim(s259, std::string(127, 'm'), std::string(255, 'u')), "0 " + s259 + " 7"},
-        // Refused
         {std::string(2047, 'x') + "\n" + one, "51  7"},
         {fltsim(s259 + "s"), "51  7"},
         {fltsim("MD11_GE", std::string(128, 'm')), "51 MD11_GE 7"},

@@ -12,17 +12,16 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
 std::string sourceFile(const std::string& relative) {
     std::ifstream file(std::string(ZRK_SOURCE_DIR) + "/" + relative, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
 }
 
-// The statements of every DIALOGEX block of a resource script, from its first line to END.
-Lines rcDialogs(const std::string& rc) {
+// The statements of every DIALOGEX block of installer.rc, from its first line to END.
+Lines rcDialogs() {
     Lines lines;
     bool inDialog = false;
-    std::istringstream text(rc);
+    std::istringstream text(sourceFile("resources/installer.rc"));
     for (std::string line; std::getline(text >> std::ws, line);) {
         line.erase(line.find_last_not_of(" \r") + 1);
         inDialog = inDialog || line.find(" DIALOGEX ") != std::string::npos;
@@ -34,7 +33,6 @@ Lines rcDialogs(const std::string& rc) {
     return lines;
 }
 
-// The template data written out as .rc statements.
 Lines dataDialogs() {
     std::map<int, std::string> idNames;
     const std::string header = sourceFile("resources/control_ids.h");
@@ -73,11 +71,7 @@ Lines dataDialogs() {
 }
 
 TEST(DialogTemplateAgreement, RcAndDataAgreeOnEveryDialogAndControl) {
-    const std::string rc = sourceFile("resources/installer.rc");
-    EXPECT_EQ(rcDialogs(rc), dataDialogs());
-    std::string edited = rc; // a drift is seen
-    edited.replace(edited.find("IDC_CARGO"), 9, "IDC_COMBI_1_CLASS");
-    EXPECT_NE(rcDialogs(edited), dataDialogs());
+    EXPECT_EQ(rcDialogs(), dataDialogs());
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 #include <sstream>
 
 #include "platform/emulated/dialog_manager.h"
@@ -16,14 +15,15 @@ namespace {
 
 // "#1004 esc enter space up down close tab back": clicks by control id, and keys.
 std::vector<InputEvent> inputs(const std::string& text) {
-    const std::map<std::string, K> keys = {
-        {"esc", K::escape}, {"enter", K::enter},    {"space", K::space}, {"up", K::up},
-        {"down", K::down},  {"close", K::closeBox}, {"tab", K::tab},     {"back", K::backTab}};
+    const std::string keys[] = {"esc", "enter", "space", "up", "down", "close", "tab", "back"};
+    const K kinds[] = {K::escape, K::enter,    K::space, K::up,
+                       K::down,   K::closeBox, K::tab,   K::backTab};
     std::vector<InputEvent> events;
     std::istringstream words(text);
     for (std::string word; words >> word;) {
-        events.push_back(word[0] == '#' ? InputEvent::click(std::stoi(word.substr(1)))
-                                        : InputEvent::key(keys.at(word)));
+        events.push_back(word[0] == '#'
+                             ? InputEvent::click(std::stoi(word.substr(1)))
+                             : InputEvent::key(kinds[std::ranges::find(keys, word) - keys]));
     }
     return events;
 }
@@ -31,8 +31,7 @@ std::vector<InputEvent> inputs(const std::string& text) {
 // Logs each message ("in " inside a nested dialog): a command's id ("+" if its control was
 // checked on arrival), "close", "init" and its parameter. Install runs "ManSetDialog" nested with
 // parameter 7 and logs its result; Quit and OK end their dialog with 42.
-std::string received; // each entry followed by ", "
-
+std::string received;
 DialogResult PLATFORM_CALLBACK loggingProc(WindowHandle dialog, unsigned message,
                                            std::uintptr_t wParam, std::intptr_t lParam) {
     const int id = static_cast<int>(wParam & 0xFFFF);
@@ -51,31 +50,12 @@ DialogResult PLATFORM_CALLBACK loggingProc(WindowHandle dialog, unsigned message
     return message == WM_INITDIALOG;
 }
 
-class EmulatedDialogTest : public ::testing::Test {
-protected:
-    void SetUp() override { emulated::setFrontEnd(&frontEnd_); }
-    void TearDown() override {
-        std::ranges::for_each(opened_, emulated::closeDialogForTest);
-        emulated::setFrontEnd(nullptr);
-    }
-    // Opens the dialog with every control enabled, the log emptied.
-    WindowHandle open(const char* name) {
-        WindowHandle dialog = opened_.emplace_back(emulated::openDialogForTest(name, loggingProc));
-        for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
-            enableControl(dialog, control.id, true);
-        }
-        received.clear();
-        return dialog;
-    }
-
-    ScriptedFrontEnd frontEnd_;
-    std::vector<WindowHandle> opened_;
-};
-
-TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
+TEST(EmulatedDialog, InputFollowsTheWindowsRules) {
+    ScriptedFrontEnd frontEnd;
+    emulated::setFrontEnd(&frontEnd);
     // What a nested dialog gets: the close box only where the template has one.
     for (const InputEvent& input : inputs("#1020 esc close #1018")) {
-        frontEnd_.queueInput("ManSetDialog", input);
+        frontEnd.queueInput("ManSetDialog", input);
     }
     // Dialog, a control disabled first (or 0), inputs, what reached the procedure, the focus
     // after each input.
@@ -112,8 +92,11 @@ TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
     };
     for (const auto& [name, disabled, keys, expected, focus] : cases) {
         SCOPED_TRACE(keys);
-        WindowHandle dialog = open(name);
-        enableControl(dialog, disabled, false);
+        WindowHandle dialog = emulated::openDialogForTest(name, loggingProc);
+        for (const emulated::ControlView& control : emulated::dialogControls(dialog)) {
+            enableControl(dialog, control.id, control.id != disabled);
+        }
+        received.clear();
         std::string focused;
         for (const InputEvent& input : inputs(keys)) {
             emulated::deliverInput(dialog, input);
@@ -122,8 +105,10 @@ TEST_F(EmulatedDialogTest, InputFollowsTheWindowsRules) {
         EXPECT_EQ(received, expected);
         EXPECT_EQ(focused, focus);
         EXPECT_EQ(emulated::innermostDialog(), dialog);
+        emulated::closeDialogForTest(dialog);
     }
-    EXPECT_EQ(frontEnd_.pendingAnswers(), 0u);
+    EXPECT_EQ(frontEnd.pendingAnswers(), 0u);
+    emulated::setFrontEnd(nullptr);
 }
 
 } // namespace

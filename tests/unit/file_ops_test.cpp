@@ -42,7 +42,7 @@ const FileOp find = [](const char* path, const char* name) {
 };
 const FileOp writeBytes = [](const char* path, const char* bytes) {
     RawFile* file = fileOps().openFile(path, FileAccess::write);
-    bool written = file != nullptr && fileOps().writeFile(file, bytes, std::strlen(bytes));
+    const bool written = file != nullptr && fileOps().writeFile(file, bytes, std::strlen(bytes));
     return file != nullptr && fileOps().closeFile(file) && written;
 };
 const FileOp readable = [](const char* path, const char*) {

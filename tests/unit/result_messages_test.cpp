@@ -25,15 +25,16 @@ TEST(Messages, AreThePrefixAndTheTextForTheCode) {
         {52, "A system failure occur during writing operations."},
         {95, "In original configuration file, [General] section DO\nNOT follow immediately the "
              "last [Fltsim.x] section."}};
+    const auto text = [](const auto& texts, ResultCode code) {
+        return texts.contains(code) ? texts.at(code) : "";
+    };
     for (ResultCode code = 0; code <= 100; ++code) {
-        char message[kMessageCapacity];
-        composeScanMessage(code, message);
-        EXPECT_EQ(message, "Illegal aircraft configuration !!!\n\n" +
-                               (scanTexts.contains(code) ? scanTexts.at(code) : ""))
-            << code;
-        composeRewriteMessage(code, message);
-        EXPECT_EQ(message, "Failure of new \"Aircraft.cfg\" file generation !!!\n\n" +
-                               (rewriteTexts.contains(code) ? rewriteTexts.at(code) : "") +
+        char scan[kMessageCapacity], rewrite[kMessageCapacity];
+        composeScanMessage(code, scan);
+        composeRewriteMessage(code, rewrite);
+        EXPECT_EQ(scan, "Illegal aircraft configuration !!!\n\n" + text(scanTexts, code)) << code;
+        EXPECT_EQ(rewrite, "Failure of new \"Aircraft.cfg\" file generation !!!\n\n" +
+                               text(rewriteTexts, code) +
                                "\n\nPanel is not installed and your\naircraft was not modified.")
             << code;
     }

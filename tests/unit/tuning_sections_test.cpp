@@ -30,20 +30,16 @@ TEST(TuningSections, EachFamilyWritesWhatFitsTheState) {
         SCOPED_TRACE("state " + std::to_string(state));
         const std::string text = tuningSectionsOnDisk();
         const auto value = [&](const std::string& key) { // of the first line with that key
-            const std::size_t at = text.find("\n" + key) + 1 + key.size();
-            return text.find("\n" + key) == std::string::npos
-                       ? std::string("none")
-                       : text.substr(at, text.find('\r', at) - at);
+            const std::size_t at = text.find("\n" + key) + 1 + key.size(); // npos + 1 is 0
+            return at == key.size() ? "none" : text.substr(at, text.find('\r', at) - at);
         };
-
         // CR LF line ends; a header first, after each blank line and nowhere else.
         EXPECT_TRUE(text.starts_with('[') && text.ends_with("\r\n\r\n"));
-        for (std::size_t at = text.find('\n'); at < text.size() - 1; at = text.find('\n', at + 1)) {
-            if (text[at - 1] != '\r' ||
-                (text[at + 1] == '[') != (text.compare(at - 3, 4, "\r\n\r\n") == 0)) {
-                ADD_FAILURE() << "a line end or a section break at byte " << at;
-                break;
-            }
+        for (std::size_t at = text.find('\n'); at < text.size() - 1 && !HasFailure();
+             at = text.find('\n', at + 1)) {
+            EXPECT_TRUE(text[at - 1] == '\r' &&
+                        (text[at + 1] == '[') == (text.compare(at - 3, 4, "\r\n\r\n") == 0))
+                << "a line end or a section break at byte " << at;
         }
         const bool ifdg = s.modelKind == modelIfdg,
                    pw = ifdg ? s.engineVariant == 2 : s.modelKind == modelOverland;
