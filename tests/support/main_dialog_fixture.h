@@ -1,16 +1,6 @@
-// Fixture for dialog tests: the scripted front end, a reset state record, a fresh start folder
-// with the product's resources as the current directory, "MainDialog" open with the real
-// procedure, and an aircraft folder of any model family.
+// Dialog tests: the scripted front end, a reset state record, a fresh start folder with the
+// product's resources as the current directory, "MainDialog" open, an aircraft of any family.
 #pragma once
-
-#include <cstdint>
-#include <filesystem>
-#include <optional>
-#include <ostream>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "app/installer_state.h"
 #include "app/main_dialog.h"
