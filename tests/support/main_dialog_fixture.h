@@ -36,10 +36,8 @@ struct Family {
     std::vector<int> clicks;  // after the choice; brakes and load editor start checked
     std::string layout;       // the load editor's, or empty when it is left out
     std::string missing = ""; // a resource taken away, whose copy then does not take place
+    friend void PrintTo(const Family& family, std::ostream* out) { *out << family.name; }
 };
-inline void PrintTo(const Family& family, std::ostream* out) {
-    *out << family.name;
-}
 
 // clang-format off
 inline const Family kFamilies[] = {
