@@ -5,7 +5,7 @@
 #include <cstring>
 #include <deque>
 #include <optional>
-#include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,21 +17,19 @@
 
 class ScriptedFrontEnd final : public emulated::FrontEnd {
 public:
-    struct Notice {
-        bool isBox;
-        unsigned style; // a beep's type
-        std::string text, caption;
-        WindowHandle owner;
-        bool operator==(const Notice&) const = default;
-        friend std::ostream& operator<<(std::ostream& out, const Notice& n) {
-            return out << (n.isBox ? "box " : "beep ") << n.style << " \"" << n.text << "\" \""
-                       << n.caption << "\" owner " << n.owner;
-        }
-    };
-    static Notice beepOf(unsigned type) { return {false, type, "", "", nullptr}; }
+    // A beep or a message box, as text to compare and to print.
+    using Notice = std::string;
+    static Notice notice(bool isBox, unsigned style, const std::string& text,
+                         const std::string& caption, WindowHandle owner) {
+        std::ostringstream out;
+        out << (isBox ? "box " : "beep ") << style << " \"" << text << "\" \"" << caption
+            << "\" owner " << owner;
+        return out.str();
+    }
+    static Notice beepOf(unsigned type) { return notice(false, type, "", "", nullptr); }
     // The installer's one kind of box: MB_OK | MB_ICONEXCLAMATION, with its caption.
     static Notice errorBox(const std::string& text, WindowHandle owner) {
-        return {true, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner};
+        return notice(true, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner);
     }
     // The next input of a modal loop, which must be that dialog's.
     void queueInput(const std::string& dialogName, emulated::InputEvent input) {
@@ -54,7 +52,7 @@ public:
     }
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
                        unsigned style) override {
-        notices.push_back({true, style, text, caption, owner});
+        notices.push_back(notice(true, style, text, caption, owner));
         return IDOK;
     }
     void beep(unsigned type) override { notices.push_back(beepOf(type)); }
