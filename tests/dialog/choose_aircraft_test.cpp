@@ -39,8 +39,8 @@ struct Case {
     std::int32_t wingLightsMode = 2, foldAndHookCommands = 0; // earlier values, kept unless asked
 };
 void PrintTo(const Case& c, std::ostream* out) {
-    *out << c.sim << ".air " << c.airSize << ", " << c.modelFile << " " << c.modelSize << " "
-         << c.manualInputs;
+    *out << c.sim << ".air " << c.airSize << ", " << c.modelFile << " " << c.modelSize
+         << (*c.manualInputs != 0 ? ", manual settings " : "") << c.manualInputs;
 }
 
 const Case kCorvane{"md11", 10015, modelCorvane, 3, 2, "Corvane" + kPaxWith + kGe + " engines\n"};
