@@ -16,9 +16,9 @@ const char kTitle[] = "ZRK MD11 Panel installer - version 1.16";
 
 // The start directory ends in exactly one backslash, at a drive root too ("/" seen as "\").
 TEST_F(MainDialogTest, StartsWithTitleFocusChecksStatesAndStartDirectory) {
-    EXPECT_EQ(std::tuple(emulated::dialogTitle(dialog()), emulated::focusedControlId(dialog()),
-                         installerState.appInstance),
-              std::tuple(kTitle, IDC_CHOOSE_AIRCRAFT, testModule()));
+    EXPECT_EQ(emulated::dialogTitle(dialog()), kTitle);
+    EXPECT_EQ(emulated::focusedControlId(dialog()), IDC_CHOOSE_AIRCRAFT);
+    EXPECT_EQ(installerState.appInstance, testModule());
     const std::set<int> enabled = {IDC_CHOOSE_AIRCRAFT, IDC_QUIT, IDC_FOLDER_NAME, IDC_STATUS,
                                    IDC_CHOOSE_SAME};
     for (const emulated::ControlView& c : emulated::dialogControls(dialog())) {
