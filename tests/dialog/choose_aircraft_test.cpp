@@ -8,6 +8,7 @@
 #include "tests/support/main_dialog_fixture.h"
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 using emulated::InputEvent;
 using emulated::InputKind;
 
@@ -43,7 +44,9 @@ void PrintTo(const Case& c, std::ostream* out) {
 }
 
 const Case kCorvane{"md11", 10015, modelCorvane, 3, 2, "Corvane" + kPaxWith + kGe + " engines\n"};
-
+Case unsupported(const char* sim, std::uintmax_t airSize) {
+    return {sim, airSize, modelNotSupported, 3, 2, kNotSupported};
+}
 // A PAX General Electric aircraft of unidentified version, through the manual settings dialog.
 Case manual(const std::string& settings, const char* inputs, int wing, int fold) {
     const std::string status = ifdg("Unknow version (manual settings: " + settings, kPax, kGe);
@@ -56,10 +59,9 @@ protected:
     void SetUp() override {
         MainDialogTest::SetUp();
         addSoundFolder();
-        setCheckState(dialog(), IDC_REALISTIC_BRAKES, BST_UNCHECKED);
-        setCheckState(dialog(), IDC_ENGINE_SOUNDS, BST_CHECKED);
-        setCheckState(dialog(), IDC_PAX_3_CLASSES, BST_UNCHECKED);
-        setCheckState(dialog(), IDC_CARGO, BST_CHECKED);
+        for (int id : {IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_PAX_3_CLASSES, IDC_CARGO}) {
+            setCheckState(dialog(), id, control(id).checkState ? BST_UNCHECKED : BST_CHECKED);
+        }
         installerState.aircraftVariant = variantCargo;
         installerState.engineVariant = enginesPrattWhitney;
         installerState.wingLightsMode = wingStrobesFromEffects;
@@ -93,23 +95,24 @@ TEST_P(Identification, ShowsTheModelAndOffersWhatFits) {
     EXPECT_EQ(std::tuple(s.modelKind, s.aircraftVariant, s.engineVariant, s.wingLightsMode,
                          s.foldAndHookCommands),
               std::tuple(c.kind, c.variant, c.engines, c.wingLightsMode, c.foldAndHookCommands));
-    // An installable outcome enables the layouts of its type and checks the first.
-    const std::vector<int> allLayouts[] = {{IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
-                                           {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
-                                           {IDC_CARGO}};
-    std::vector<int> offered, layouts;
-    if (c.kind == modelAlreadyInstalled) {
-        offered = {IDC_UNINSTALL};
-    } else if (c.kind != modelNotSupported) {
-        layouts = allLayouts[(c.kind == modelIfdg ? c.variant : variantPax) - 1];
+    // An installable outcome enables the layouts of its type and checks the first; other check
+    // marks stay as they were.
+    const std::vector<int> layoutsOf[] = {{IDC_PAX_3_CLASSES, IDC_PAX_2_CLASSES, IDC_PAX_1_CLASS},
+                                          {IDC_COMBI_2_CLASSES, IDC_COMBI_1_CLASS},
+                                          {IDC_CARGO}};
+    std::vector<int> offered = {IDC_UNINSTALL}, layouts;
+    if (c.kind == modelNotSupported) {
+        offered = {};
+    } else if (c.kind != modelAlreadyInstalled) {
+        layouts = layoutsOf[(c.kind == modelIfdg ? c.variant : variantPax) - 1];
         offered = {IDC_INSTALL, IDC_REALISTIC_BRAKES, IDC_ENGINE_SOUNDS, IDC_TRIMDESK};
         offered.insert(offered.end(), layouts.begin(), layouts.end());
     }
     EXPECT_EQ(options(), offered);
-    int layout = layouts.empty() ? IDC_CARGO : layouts[0]; // check marks are otherwise kept
+    const int layout = layouts.empty() ? IDC_CARGO : layouts[0];
     EXPECT_EQ(options(true), (std::vector{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, layout}));
     // The manual settings dialog only when asked, owned by the main dialog, with its beep.
-    bool asked = *c.manualInputs != 0;
+    const bool asked = *c.manualInputs != 0;
     EXPECT_EQ(frontEnd().dialogOwners.back(), asked ? dialog() : nullptr);
     EXPECT_EQ(frontEnd().notices,
               std::vector(asked ? 1u : 0u, ScriptedFrontEnd::beepOf(MB_ICONEXCLAMATION)));
@@ -129,11 +132,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         kCorvane,
         Case{"MD11", 8756, modelOverland, 3, 2, "Overland" + kPaxWith + kPw + " engines\n"},
-        Case{"md11", 10016, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md11", 8336, modelNotSupported, 3, 2, kNotSupported},
-        Case{"md11x", 10015, modelNotSupported, 3, 2, kNotSupported},
-        Case{"MD-11", 8337, modelNotSupported, 3, 2, kNotSupported},
-        Case{"MD-11", 0, modelNotSupported, 3, 2, kNotSupported},
+        unsupported("md11", 10016), unsupported("md11", 8336), unsupported("md11x", 10015),
+        unsupported("MD-11", 8337), unsupported("MD-11", 0),
         Case{"md-11_ZRK", 0, modelAlreadyInstalled, 3, 2, kInstalled},
         Case{"voraz11E", 0, modelAlreadyInstalled, 3, 2, kInstalled},
         Case{"md-11", 8336, modelIfdg, 1, 1, ifdg("Version 1.0 identified.", kPax, kGe),
@@ -149,19 +149,21 @@ INSTANTIATE_TEST_SUITE_P(
         manual("FX=strobe MDL=nav +commands)", "enxeo", 2, 1),
         manual("FX=nav MDL=strobe)", "scr", 1, 0)));
 
-// After a success, a cancel or a refusal (with its message) leaves the reset state: statics empty
-// but for the refused file's folder name, nothing enabled, check marks kept.
-TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
+// Asked each time as the first time. 1002 names the file's folder, if any. After a success, a
+// cancel or a refusal (with its message) leaves the reset state: statics empty but for the refused
+// file's folder name, nothing enabled, check marks kept. The sound folder is looked for at each
+// choice beside the current directory (which the file dialog may move), in any letter case.
+TEST_F(ChooseAircraft, AsksCancelsRefusesAndLooksForTheSoundFolder) {
     for (bool refused : {false, true}) {
         chooseAircraft(kCorvane);
+        EXPECT_EQ(control(IDC_FOLDER_NAME).text, folder().filename().string());
         showControl(dialog(), IDC_CHOOSE_SAME, SW_SHOW);
         if (refused) {
             aircraft.writeConfig(fltsim("MD-11", "gone") + kGeneralSection);
         }
         chooseAircraftFile(refused ? std::optional<std::string>("") : std::nullopt);
         EXPECT_EQ(control(IDC_FOLDER_NAME).text, refused ? folder().filename().string() : "");
-        EXPECT_EQ(statusText(), "");
-        EXPECT_FALSE(control(IDC_CHOOSE_SAME).visible);
+        EXPECT_EQ(std::pair(statusText(), control(IDC_CHOOSE_SAME).visible), std::pair(""s, false));
         EXPECT_EQ(options(), std::vector<int>{});
         EXPECT_EQ(options(true), (std::vector{IDC_ENGINE_SOUNDS, IDC_TRIMDESK, IDC_PAX_3_CLASSES}));
         EXPECT_STREQ(installerState.previousCfgPath, aircraft.cfgPath().c_str());
@@ -174,17 +176,11 @@ TEST_F(ChooseAircraft, CancelAndRefusalLeaveTheResetState) {
     composeScanMessage(modelFileMissing, message);
     expectEnd(message); // the refusal's, the one notice
     EXPECT_EQ(frontEnd().notices.size(), 1u);
-}
-
-// 1002 names the file's folder, if any. The sound folder is looked for at each choice beside the
-// current directory (which the file dialog may move), in any letter case.
-TEST_F(ChooseAircraft, AsksForTheFileNamesItsFolderAndLooksForTheSoundFolder) {
-    chooseAircraft(kCorvane);
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, folder().filename().string());
+    aircraft.writeConfig(fltsim("md11") + kGeneralSection);
     ScopedCurrentDirectory inFolder(folder());
     chooseAircraftFile("aircraft.cfg");
-    EXPECT_EQ(control(IDC_FOLDER_NAME).text, "");
-    EXPECT_TRUE(control(IDC_INSTALL).enabled);
+    EXPECT_EQ(std::pair(control(IDC_FOLDER_NAME).text, control(IDC_INSTALL).enabled),
+              std::pair(""s, true));
     const fs::path elsewhere = fs::path(startFolder()).parent_path() / "elsewhere";
     fs::create_directories(elsewhere / "deeper");
     ScopedCurrentDirectory moved(elsewhere / "deeper");
@@ -194,7 +190,7 @@ TEST_F(ChooseAircraft, AsksForTheFileNamesItsFolderAndLooksForTheSoundFolder) {
     chooseAircraftFile();
     EXPECT_EQ(std::pair(control(IDC_ENGINE_SOUNDS).enabled, installerState.soundPackagePresent),
               std::pair(true, 1));
-    EXPECT_EQ(frontEnd().fileRequests, 4u); // asked each time as the first time
+    EXPECT_EQ(frontEnd().fileRequests, 7u);
     const FileOpenRequest& r = installerState.openFileRequest;
     EXPECT_EQ(std::tuple(std::string(r.title), r.flags, r.owner),
               std::tuple("Please, search your FS2004 MD-11 aircraft", 0x1804u, dialog()));

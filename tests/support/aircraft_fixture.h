@@ -17,32 +17,26 @@ inline std::string fltsim(const std::string& sim, const std::string& model = "",
 }
 inline const std::string kGeneralSection = "[General]\natc_type=MD11\n"; // after the aircraft
 
-enum class LineEnds { crlf, lf }; // how the LFs of a text are stored
-
-// Names are relative, in Windows form ("Panel\\Panel.cfg"); made in their case, folders and all.
+// Names are relative, in Windows form ("Panel\\Panel.cfg"); text files are stored with CR LF.
 class AircraftFolder {
 public:
-    void writeConfig(const std::string& text, LineEnds lineEnds = LineEnds::crlf) {
-        writeTextFile("aircraft.cfg", text, lineEnds);
-    }
-    void writeTextFile(const std::string& name, const std::string& text,
-                       LineEnds lineEnds = LineEnds::crlf) {
-        writeFile(name, lineEnds == LineEnds::lf ? text : withCrLf(text));
+    void writeConfig(const std::string& text) { writeTextFile("aircraft.cfg", text); }
+    void writeTextFile(const std::string& name, const std::string& text) {
+        writeFile(name, withCrLf(text));
     }
     void writeFile(const std::string& name, const std::string& bytes) {
         writeNativeFile(nativePath(name), bytes);
     }
-    // A file of exactly size bytes: growing an empty file leaves a hole, not written zeros.
+    // A file of exactly size bytes, sparse.
     void addFile(const std::string& name, std::uintmax_t size) {
         writeFile(name, "");
         std::filesystem::resize_file(nativePath(name), size);
     }
     // As TemporaryFolder::put, in place of whatever stands under the name.
-    void put(const std::string& name, const std::string& bytes) {
+    void put(std::string name, const std::string& bytes) {
         std::filesystem::remove_all(nativePath(name));
-        std::string relative = name;
-        std::replace(relative.begin(), relative.end(), '\\', '/');
-        root_.put(relative, bytes);
+        std::replace(name.begin(), name.end(), '\\', '/');
+        root_.put(name, bytes);
     }
     std::string readFile(const std::string& name) const { return readNativeFile(nativePath(name)); }
     std::string corePath(const std::string& name) const { return root_.corePath() + name; }

@@ -1,16 +1,6 @@
-// Fixture for dialog tests: the scripted front end, a reset state record, a fresh start folder
-// with the product's resources as the current directory, "MainDialog" open with the real
-// procedure, and an aircraft folder of any model family.
+// Dialog tests: the scripted front end, a reset state record, a fresh start folder with the
+// product's resources as the current directory, "MainDialog" open, an aircraft of any family.
 #pragma once
-
-#include <cstdint>
-#include <filesystem>
-#include <optional>
-#include <ostream>
-#include <string>
-#include <vector>
-
-#include <gtest/gtest.h>
 
 #include "app/installer_state.h"
 #include "app/main_dialog.h"
@@ -46,10 +36,8 @@ struct Family {
     std::vector<int> clicks;  // after the choice; brakes and load editor start checked
     std::string layout;       // the load editor's, or empty when it is left out
     std::string missing = ""; // a resource taken away, whose copy then does not take place
+    friend void PrintTo(const Family& family, std::ostream* out) { *out << family.name; }
 };
-inline void PrintTo(const Family& family, std::ostream* out) {
-    *out << family.name;
-}
 
 // clang-format off
 inline const Family kFamilies[] = {

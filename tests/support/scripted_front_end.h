@@ -2,11 +2,10 @@
 // answers) and read back every beep, message box, file-open request and dialog in order.
 #pragma once
 
-#include <cstdint>
 #include <cstring>
 #include <deque>
 #include <optional>
-#include <ostream>
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -18,33 +17,29 @@
 
 class ScriptedFrontEnd final : public emulated::FrontEnd {
 public:
-    struct Notice {
-        bool isBox;
-        unsigned style; // a beep's type
-        std::string text, caption;
-        WindowHandle owner;
-        bool operator==(const Notice&) const = default;
-        friend std::ostream& operator<<(std::ostream& out, const Notice& n) {
-            return out << (n.isBox ? "box " : "beep ") << n.style << " \"" << n.text << "\" \""
-                       << n.caption << "\" owner " << n.owner;
-        }
-    };
-    static Notice beepOf(unsigned type) { return {false, type, "", "", nullptr}; }
+    // A beep or a message box, as text to compare and to print.
+    using Notice = std::string;
+    static Notice notice(bool isBox, unsigned style, const std::string& text,
+                         const std::string& caption, WindowHandle owner) {
+        std::ostringstream out;
+        out << (isBox ? "box " : "beep ") << style << " \"" << text << "\" \"" << caption
+            << "\" owner " << owner;
+        return out.str();
+    }
+    static Notice beepOf(unsigned type) { return notice(false, type, "", "", nullptr); }
     // The installer's one kind of box: MB_OK | MB_ICONEXCLAMATION, with its caption.
     static Notice errorBox(const std::string& text, WindowHandle owner) {
-        return {true, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner};
+        return notice(true, 0x30, text, "ERROR from ZRK MD11 Panel installer", owner);
     }
-    // The next input of a dialog run by a modal loop; the dialog asking must be `dialogName`.
+    // The next input of a modal loop, which must be that dialog's.
     void queueInput(const std::string& dialogName, emulated::InputEvent input) {
         inputs_.emplace_back(dialogName, input);
     }
-    // The answer to the next file-open request: a full path in Windows form, or a cancel.
+    // The next file-open answer: a full path in Windows form, or nullopt for a cancel.
     void queueOpenFile(std::optional<std::string> path) { fileAnswers_.push_back(path); }
-    // Queued answers nobody asked for yet.
     std::size_t pendingAnswers() const { return inputs_.size() + fileAnswers_.size(); }
 
-    // What was not queued (or was queued for another dialog) fails the test and abandons the
-    // dialog or cancels the request, so a test never hangs.
+    // What was not queued fails the test and abandons the dialog or the request: no test hangs.
     emulated::InputEvent nextInput(WindowHandle dialog) override {
         const std::string name = emulated::dialogTemplate(dialog)->name;
         if (inputs_.empty() || inputs_.front().first != name) {
@@ -57,8 +52,8 @@ public:
     }
     int showMessageBox(WindowHandle owner, const char* text, const char* caption,
                        unsigned style) override {
-        notices.push_back({true, style, text, caption, owner});
-        return IDOK; // the installer's boxes have one button
+        notices.push_back(notice(true, style, text, caption, owner));
+        return IDOK;
     }
     void beep(unsigned type) override { notices.push_back(beepOf(type)); }
     bool requestOpenFile(FileOpenRequest& request) override {
@@ -69,7 +64,7 @@ public:
         }
         std::optional<std::string> answer = fileAnswers_.front();
         fileAnswers_.pop_front();
-        // Like the real dialog, a path that does not fit the caller's buffer is a failure.
+        // As in the real dialog, a path too long for the caller's buffer is a failure.
         if (!answer || answer->size() >= request.fileBufferSize) {
             return false;
         }
