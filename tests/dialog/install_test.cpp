@@ -200,6 +200,8 @@ const KeepCase kKeepCases[] = {
      {"-VORAZ11e.air", "-Panel\\Panel.cfg_ORIGINAL"}, "Original AIR" + kMissing},
     {"UninstallKeptPanel", kUninstall, {}, {"-Panel\\Panel.cfg_ORIGINAL"},
      "Original \"Panel.cfg\"" + kMissing},
+    {"UninstallAircraftFolderTooDeep", kUninstall, {}, {"<aircraft>"},
+     "The path of \"aircraft.cfg_ORIGINAL\" in the aircraft folder" + kTooLong},
     {"UninstallAnAddedFileIsALink", kUninstall, {{"own.ini", "x"}, {"Trimdesk.ini", "-> own.ini"}},
      {}, "\"Trimdesk.ini" + kLinkedFile},
 };
