@@ -95,7 +95,7 @@ struct KeepCase {
     int command;      // for Uninstall, the aircraft is an older product's installation
     FileTree written; // before the choice, see AircraftFolder::put
     // After the choice: "-name" removed, "name" made read-only, "<start>" or "<aircraft>" as if
-    // chosen from a folder too deep.
+    // chosen from a folder too deep, "<start7>" 7 characters less deep.
     std::vector<std::string> changed;
     std::string message; // none: Install succeeds; else without the ending of every refusal
     bool soundPackage = false;
@@ -126,8 +126,9 @@ TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
     // Nothing of the deep folder is there: the refusal comes before any file is looked at.
     const std::string deep = "C:\\" + std::string(235, 'd') + "\\";
     for (const std::string& change : c.changed) {
-        if (change == "<start>") {
-            std::strcpy(installerState.startDirectory, deep.c_str());
+        if (change.starts_with("<start")) {
+            std::strcpy(installerState.startDirectory,
+                        deep.c_str() + (change.size() > 7 ? change[6] - '0' : 0));
         } else if (change == "<aircraft>") {
             std::strcpy(installerState.aircraftCfgPath, (deep + "aircraft.cfg").c_str());
         } else if (change.starts_with('-')) {
@@ -155,6 +156,7 @@ const std::string kLinkedFolder = "\" is a link to a folder elsewhere !!!\n\nWri
                                   "change every aircraft\nthat shares it.";
 const std::string kLinkedFile = "\" is a link to a file elsewhere !!!\n\nThe installer never "
                                 "changes a file through a link.";
+const std::string kFolder = "\" is a folder where a file belongs !!!";
 const std::string kTooLong = "\nwould be longer than 259 characters !!!";
 const std::string kMissing = " file missing !!!";
 constexpr int kInstall = IDC_INSTALL, kUninstall = IDC_UNINSTALL;
@@ -187,7 +189,18 @@ const KeepCase kKeepCases[] = {
     {"StaleKeptConfigurationIsReadOnly", kInstall, {{"aircraft.cfg_ORIGINAL", "earlier"}},
      {"aircraft.cfg_ORIGINAL"}, "\"aircraft.cfg_ORIGINAL\" is read-only, so it cannot be replaced !!!"},
     {"FlightDynamicsIsAFolder", kInstall, {{"MD-11_zrk.air\\", ""}}, {},
-     "\"MD-11_zrk.air\" is a folder where a file belongs !!!"},
+     "\"MD-11_zrk.air" + kFolder},
+    {"NewPanelConfigNameIsAFolder", kInstall, {{"Panel\\Panel.cf_\\", ""}}, {},
+     "\"Panel\\Panel.cf_" + kFolder},
+    {"NewConfigurationNameIsAFolder", kInstall, {{"aircraft.cf_\\", ""}}, {},
+     "\"aircraft.cf_" + kFolder},
+    {"NewSoundConfigNameIsAFolder", kInstall,
+     {{"Sound\\sound.cfg", kOwnSound}, {"Sound\\sound.cf_\\", ""}}, {},
+     "\"Sound\\sound.cf_" + kFolder, true},
+    {"SoundConfigIsALink", kInstall, {{"own.cfg", kOwnSound}, {"Sound\\sound.cfg", "-> own.cfg"}},
+     {}, "\"Sound\\sound.cfg" + kLinkedFile, true},
+    {"StartFolderTooDeepForTheLoadEditor", kInstall, {}, {"<start7>"},
+     "The path of \"trimdesk_res\\Trimdesk-PAX-3C.ini\" beside the installer" + kTooLong},
     {"StartFolderTooDeep", kInstall, {}, {"<start>"},
      "The path of \"tuning_res\\MD-11_zrk.air\" beside the installer" + kTooLong},
     {"AircraftFolderTooDeep", kInstall, {}, {"<aircraft>"},
