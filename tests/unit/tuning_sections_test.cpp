@@ -18,15 +18,15 @@ TEST(TuningSections, EachFamilyWritesWhatFitsTheState) {
         loads += "\r\nstation_load\\." + std::to_string(i) + "=\"[0-9]+(,0\\.0){3},[A-Z][a-z]+\"";
     }
     const std::regex stationLoads(loads + "$");
-    for (int state = 0; state < 3 * 3 * 2 * 3 * 4 * 2 * 2 && !HasFailure(); ++state) {
+    for (int state = 0; state < 3 * 4 * 3 * 3 * 4 * 2 * 2 && !HasFailure(); ++state) {
         int rest = state;
         const auto next = [&](int count) { return std::exchange(rest, rest / count) % count; };
         InstallerState& s = installerState;
         const int kinds[] = {modelCorvane, modelIfdg, modelOverland};
         std::tie(s.modelKind, s.aircraftVariant, s.engineVariant, s.modelVersion, s.wingLightsMode,
                  s.foldAndHookCommands, s.realisticBrakes) =
-            std::tuple(kinds[next(3)], 1 + next(3), 1 + next(2), 1 + next(3), next(4), next(2),
-                       7 * next(2)); // any non-zero value asks for realistic brakes
+            std::tuple(kinds[next(3)], next(4), next(3), 1 + next(3), next(4), next(2),
+                       7 * next(2)); // unset type and engines: PAX and GE; any non-zero brakes
         SCOPED_TRACE("state " + std::to_string(state));
         const std::string text = tuningSectionsOnDisk();
         const auto value = [&](const std::string& key) { // of the first line with that key
