@@ -94,8 +94,8 @@ struct KeepCase {
     const char* name;
     int command;      // for Uninstall, the aircraft is an older product's installation
     FileTree written; // before the choice, see AircraftFolder::put
-    // After the choice: "-name" removed, "name" made read-only, "<start>" or "<aircraft>" as if
-    // chosen from a folder too deep, "<start7>" 7 characters less deep.
+    // After the choice: "-name" removed, "~name" a link to it, "name" made read-only, "<start>" or
+    // "<aircraft>" as if chosen from a folder too deep, "<start7>" 7 characters less deep.
     std::vector<std::string> changed;
     std::string message; // none: Install succeeds; else without the ending of every refusal
     bool soundPackage = false;
@@ -133,6 +133,10 @@ TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
             std::strcpy(installerState.aircraftCfgPath, (deep + "aircraft.cfg").c_str());
         } else if (change.starts_with('-')) {
             ASSERT_TRUE(std::filesystem::remove(aircraft.nativePath(change.substr(1)))) << change;
+        } else if (change.starts_with('~')) { // the entry moved aside, a link in its place
+            const std::string entry = aircraft.nativePath(change.substr(1));
+            std::filesystem::rename(entry, entry + " (own)");
+            makeLink(entry + " (own)", entry);
         } else {
             makeReadOnly(aircraft.nativePath(change));
         }
@@ -156,6 +160,8 @@ const std::string kLinkedFolder = "\" is a link to a folder elsewhere !!!\n\nWri
                                   "change every aircraft\nthat shares it.";
 const std::string kLinkedFile = "\" is a link to a file elsewhere !!!\n\nThe installer never "
                                 "changes a file through a link.";
+const FileTree kKeptSound = {{"Sound\\sound.cfg", "ZRK sounds"},
+                             {"Sound\\sound.cfg_ORIGINAL", "own"}};
 const std::string kFolder = "\" is a folder where a file belongs !!!";
 const std::string kTooLong = "\nwould be longer than 259 characters !!!";
 const std::string kMissing = " file missing !!!";
@@ -215,6 +221,22 @@ const KeepCase kKeepCases[] = {
      "Original \"Panel.cfg\"" + kMissing},
     {"UninstallAircraftFolderTooDeep", kUninstall, {}, {"<aircraft>"},
      "The path of \"aircraft.cfg_ORIGINAL\" in the aircraft folder" + kTooLong},
+    {"ConfigurationIsALink", kInstall, {}, {"~aircraft.cfg"}, "\"aircraft.cfg" + kLinkedFile},
+    {"UninstallPanelFolderIsALink", kUninstall, {}, {"~Panel"}, "The folder \"Panel" + kLinkedFolder},
+    {"UninstallKeptConfigurationIsALink", kUninstall, {}, {"~aircraft.cfg_ORIGINAL"},
+     "\"aircraft.cfg_ORIGINAL" + kLinkedFile},
+    {"UninstallConfigurationIsALink", kUninstall, {}, {"~aircraft.cfg"},
+     "\"aircraft.cfg" + kLinkedFile},
+    {"UninstallKeptPanelIsALink", kUninstall, {}, {"~Panel\\Panel.cfg_ORIGINAL"},
+     "\"Panel\\Panel.cfg_ORIGINAL" + kLinkedFile},
+    {"UninstallPanelConfigIsALink", kUninstall, {}, {"~Panel\\Panel.cfg"},
+     "\"Panel\\Panel.cfg" + kLinkedFile},
+    {"UninstallSoundFolderIsALink", kUninstall, kKeptSound, {"~Sound"},
+     "The folder \"Sound" + kLinkedFolder},
+    {"UninstallKeptSoundIsALink", kUninstall, kKeptSound, {"~Sound\\sound.cfg_ORIGINAL"},
+     "\"Sound\\Sound.cfg_ORIGINAL" + kLinkedFile},
+    {"UninstallSoundConfigIsALink", kUninstall, kKeptSound, {"~Sound\\sound.cfg"},
+     "\"Sound\\Sound.cfg" + kLinkedFile},
     {"UninstallAnAddedFileIsALink", kUninstall, {{"own.ini", "x"}, {"Trimdesk.ini", "-> own.ini"}},
      {}, "\"Trimdesk.ini" + kLinkedFile},
 };

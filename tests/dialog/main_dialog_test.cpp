@@ -79,9 +79,10 @@ TEST_F(MainDialogTest, ASecondCopyBeepsShowsWhyAndEndsWithZero) {
                   ScriptedFrontEnd::errorBox("This application is already running !!!", nullptr)}));
     EXPECT_EQ(frontEnd().dialogOwners.size(), 1u); // the fixture's dialog only
 #if !defined(_WIN32)
-    setenv("TMPDIR", lockFolder.native("missing").c_str(), 1); // no guard: it runs all the same
+    setenv("XDG_RUNTIME_DIR", lockFolder.native("missing").c_str(), 1); // no guard: it runs
     frontEnd().queueInput("MainDialog", InputEvent::click(IDC_QUIT));
     EXPECT_EQ(runInstaller(testModule()), 1);
+    unsetenv("XDG_RUNTIME_DIR");
 #endif
 }
 
