@@ -134,9 +134,9 @@ TEST_P(KeepTest, LeavesTheFolderOrItsSoundsAsTheyWere) {
         } else if (change.starts_with('-')) {
             ASSERT_TRUE(std::filesystem::remove(aircraft.nativePath(change.substr(1)))) << change;
         } else if (change.starts_with('~')) { // the entry moved aside, a link in its place
-            const std::string entry = aircraft.nativePath(change.substr(1));
-            std::filesystem::rename(entry, entry + " (own)");
-            makeLink(entry + " (own)", entry);
+            const std::string entry = change.substr(1), aside = entry + " (own)";
+            std::filesystem::rename(aircraft.nativePath(entry), aircraft.nativePath(aside));
+            aircraft.put(entry, "-> " + toNativePath(aside));
         } else {
             makeReadOnly(aircraft.nativePath(change));
         }
