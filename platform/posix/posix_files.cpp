@@ -119,7 +119,11 @@ bool copyInto(int in, const std::string& target, bool mustBeNew) {
         return false;
     }
     bool copied = copyContents(in, out) && syncDescriptor(out);
-    return close(out) == 0 && copied;
+    copied = close(out) == 0 && copied;
+    if (!copied) {
+        unlink(target.c_str()); // the file made here: never half a copy under the name
+    }
+    return copied;
 }
 
 bool posixCopyFile(const char* from, const char* to) {

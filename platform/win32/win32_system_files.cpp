@@ -231,6 +231,9 @@ bool win32CopyFile(const char* from, const char* to) {
     bool copied = out != INVALID_HANDLE_VALUE && copyContents(in, out) && FlushFileBuffers(out);
     if (out != INVALID_HANDLE_VALUE) {
         copied = CloseHandle(out) && copied;
+        if (!copied) {
+            DeleteFileA(to); // the file made here: never half a copy under the name
+        }
     }
     CloseHandle(in);
     return copied;
