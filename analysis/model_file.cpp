@@ -11,16 +11,6 @@
 
 namespace {
 
-// Windows drops trailing dots and blanks from the last name of a path, so the empty value's
-// "model." is the folder "model" and "model.abc " is "model.abc". Done here so that every
-// platform finds the same folder.
-void dropTrailingDotsAndBlanks(char* path) {
-    std::size_t length = std::strlen(path);
-    while (length > 0 && (path[length - 1] == '.' || path[length - 1] == ' ')) {
-        path[--length] = '\0';
-    }
-}
-
 bool isLetter(char c, char lower) {
     return c == lower || c == lower - ('a' - 'A');
 }
@@ -65,7 +55,8 @@ ResultCode findModelFile(const char* modelValue, char (&modelFileName)[kModelNam
     if (!composed) {
         return modelFileMissing;
     }
-    dropTrailingDotsAndBlanks(search);
+    // The empty value's "model." is the folder model: the file layer drops the trailing dots and
+    // blanks of a path, as Windows does.
 
     FindResult entry;
     if (!findFirst(search, &entry) || !entry.isDirectory) {

@@ -181,7 +181,8 @@ enum class FileAccess {
 // the Nth call of any entry, or look at the disk as a crash at that call would leave it) without
 // the core knowing. All paths are in Windows form. Each back end keeps these promises:
 //   - a name resolves to the exact name when that entry exists, else to the entry that differs
-//     only in letter case, so no second name that differs only in case is ever created;
+//     only in letter case, so no second name that differs only in case is ever created; the
+//     trailing dots and blanks of a path's last name are dropped, as Windows drops them;
 //   - nothing is written, replaced, moved or removed through a link: an operation whose target
 //     is a link, a folder or read-only fails, changing nothing (reading follows links);
 //   - durable: a written file is synced before it is closed, a folder after a name in it
